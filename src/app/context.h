@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/windows.h"
+#include "platform/platform.h"
+
+namespace reminder {
+
+// What every behaviour handler works with: the four windows and the platform.
+struct Context {
+  Windows& windows;
+  Platform& platform;
+};
+
+}  // namespace reminder

@@ -1,0 +1,26 @@
+#include "app/program.h"
+
+#include "app/shell.h"
+#include "app/wiring.h"
+
+namespace reminder {
+
+Program::Program(Platform& platform, Windows::CreatedHook onFormCreated)
+    : onFormCreated_(std::move(onFormCreated)),
+      timers_(platform.timers),
+      windows_([this](Form& form) { created(form); }),
+      context_{windows_, platform} {}
+
+void Program::start() {
+  Form1& form = windows_.form1();
+  shell::Form_Load(context_);
+  form.show();
+}
+
+void Program::created(Form& form) {
+  attachBehaviour(context_, form);
+  timers_.bind(form);
+  if (onFormCreated_) onFormCreated_(form);
+}
+
+}  // namespace reminder

@@ -1,0 +1,42 @@
+#include "app/shell.h"
+
+#include "forms/credits.h"
+#include "options/auto_shutdown.h"
+
+namespace reminder::shell {
+
+void attach(Context& context, Form1& form) {
+  form.Minimize.onClick = [&context] { Minimize_Click(context); };
+  form.Exit.onClick = [&context] { Exit_Click(context); };
+  form.Help.onClick = [&context] { Help_Click(context); };
+  form.About.onClick = [&context] { About_Click(context); };
+  // Closing the main window by its frame asks first, as Exit does: ending silently would
+  // drop a running countdown or an armed alarm without a word.
+  form.onCloseRequest = [&context] { Exit_Click(context); };
+}
+
+void Form_Load(Context& context) {
+  context.windows.form1().Timer2.setInterval(100);
+  autoshutdown::ShowAutoShutdownStatus(context);
+}
+
+void Minimize_Click(Context& context) {
+  context.windows.form1().setWindowState(WindowState::Minimized);
+}
+
+void Exit_Click(Context& context) {
+  const MessageAnswer answer =
+      context.platform.dialogs.show({kExitQuestion, "Exit", MessageButtons::YesNo});
+  if (answer == MessageAnswer::Yes) context.platform.process.endNow();
+  context.windows.form1().show();
+}
+
+void Help_Click(Context& context) {
+  context.platform.dialogs.show({kHelpText, "Help", MessageButtons::Ok});
+}
+
+void About_Click(Context& context) {
+  context.platform.dialogs.show({credits::kAboutLine, "About", MessageButtons::Ok});
+}
+
+}  // namespace reminder::shell

@@ -1,0 +1,29 @@
+#include "app/wiring.h"
+
+#include "alarm/clock.h"
+#include "app/shell.h"
+#include "expiry/time_up_window.h"
+#include "lang/language.h"
+#include "options/auto_close.h"
+#include "options/auto_shutdown.h"
+
+namespace reminder {
+
+namespace {
+
+void attachForm1(Context& context, Form1& form) {
+  shell::attach(context, form);
+  autoshutdown::attach(context, form);
+  language::attach(context, form);
+  clock::attach(context, form);
+}
+
+}  // namespace
+
+void attachBehaviour(Context& context, Form& form) {
+  if (auto* form1 = dynamic_cast<Form1*>(&form)) attachForm1(context, *form1);
+  if (auto* splash = dynamic_cast<FrmSplash*>(&form)) timeup::attach(context, *splash);
+  if (auto* form3 = dynamic_cast<Form3*>(&form)) autoclose::attach(context, *form3);
+}
+
+}  // namespace reminder

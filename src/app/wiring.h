@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/context.h"
+
+namespace reminder {
+
+// Connects the handlers of every behaviour module to a window that has just been built.
+void attachBehaviour(Context& context, Form& form);
+
+}  // namespace reminder

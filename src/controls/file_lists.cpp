@@ -1,0 +1,52 @@
+#include "controls/file_lists.h"
+
+namespace reminder {
+
+void DriveList::setDrives(std::vector<std::string> drives) {
+  drives_ = std::move(drives);
+  notify(Property::Items);
+}
+
+void DriveList::setDrive(std::string drive) {
+  if (drive_ == drive) return;
+  drive_ = std::move(drive);
+  notify(Property::Selection);
+  if (onChange) onChange();
+}
+
+void DirList::setPath(std::string path) {
+  if (path_ == path) return;
+  path_ = std::move(path);
+  notify(Property::Path);
+  if (onChange) onChange();
+}
+
+void DirList::setSubfolders(std::vector<std::string> subfolders) {
+  subfolders_ = std::move(subfolders);
+  notify(Property::Items);
+}
+
+void FileList::setPath(std::string path) {
+  if (path_ == path) return;
+  path_ = std::move(path);
+  notify(Property::Path);
+}
+
+void FileList::setFiles(std::vector<std::string> files) {
+  files_ = std::move(files);
+  notify(Property::Items);
+}
+
+void FileList::setFileName(std::string name) {
+  if (fileName_ == name) return;
+  fileName_ = std::move(name);
+  notify(Property::Selection);
+}
+
+void FileList::select(std::string name) {
+  if (!enabled() || !visible()) return;
+  setFileName(std::move(name));
+  if (onClick) onClick();
+}
+
+}  // namespace reminder

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "controls/control.h"
+#include "controls/visitor.h"
+
+namespace reminder {
+
+// A captioned group box; controls whose layout names it as container sit inside it.
+class Frame final : public Control {
+ public:
+  using Control::Control;
+  void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
+
+  std::string caption;
+};
+
+}  // namespace reminder

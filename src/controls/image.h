@@ -1,0 +1,22 @@
+#pragma once
+
+#include "controls/control.h"
+#include "controls/visitor.h"
+
+namespace reminder {
+
+// A fixed picture shown at its natural size; `picture` names a resource of the program.
+class Image final : public Control {
+ public:
+  using Control::Control;
+  void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
+
+  void click() {
+    if (enabled() && visible() && onClick) onClick();
+  }
+
+  std::string picture;
+  Handler onClick;
+};
+
+}  // namespace reminder

@@ -1,0 +1,12 @@
+#include "controls/label.h"
+
+namespace reminder {
+
+void Label::setCaption(std::string caption) {
+  if (caption_ == caption) return;
+  caption_ = std::move(caption);
+  notify(Property::Caption);
+  if (onChange) onChange();
+}
+
+}  // namespace reminder

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "controls/control.h"
+#include "controls/visitor.h"
+
+namespace reminder {
+
+enum class LabelBorder : std::uint8_t { None, FlatSingle, Sunken };
+
+// Static text. A code write that changes the caption raises Change, nested in the write.
+class Label final : public Control {
+ public:
+  using Control::Control;
+  void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
+
+  [[nodiscard]] const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+
+  bool autoSize = false;  // grows to fit its caption; never smaller than its layout size
+  LabelBorder border = LabelBorder::None;
+  Handler onChange;
+
+ private:
+  std::string caption_;
+};
+
+}  // namespace reminder

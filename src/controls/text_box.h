@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+
+#include "controls/control.h"
+#include "controls/visitor.h"
+
+namespace reminder {
+
+// A single-line edit field. Every change of its text, by code or by typing, raises Change
+// nested in the write; writing the text it already has raises nothing. MaxLength and
+// Locked restrict only what the user can type, never what code writes.
+class TextBox final : public Control {
+ public:
+  using Control::Control;
+  void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
+
+  [[nodiscard]] const std::string& text() const { return text_; }
+  void setText(std::string text);
+
+  // The user typed, leaving `text` in the field (the view has applied MaxLength already).
+  void userEdit(std::string text);
+  // Types `characters` one at a time at the end of the field, as a user would: each
+  // keystroke that the field accepts raises Change.
+  void type(std::string_view characters);
+  [[nodiscard]] bool acceptsTyping() const { return enabled() && visible() && !locked_; }
+
+  [[nodiscard]] bool locked() const { return locked_; }
+  void setLocked(bool locked);
+
+  std::size_t maxLength = 0;  // 0: no limit
+  Handler onChange;
+
+ private:
+  std::string text_;
+  bool locked_ = false;
+};
+
+}  // namespace reminder

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "controls/control.h"
+
+namespace reminder {
+
+class Form;
+
+// An interval timer: while enabled with a non-zero interval it ticks every interval
+// milliseconds. A timer service (real or virtual) watches these properties and calls fire().
+class Timer {
+ public:
+  Timer(Form& owner, std::string name, int interval, bool enabled);
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+  Timer(Timer&&) = delete;
+  Timer& operator=(Timer&&) = delete;
+  ~Timer() = default;
+
+  [[nodiscard]] const std::string& name() const { return name_; }
+
+  [[nodiscard]] bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled);
+  [[nodiscard]] int interval() const { return interval_; }
+  void setInterval(int milliseconds);
+  [[nodiscard]] bool running() const { return enabled_ && interval_ > 0; }
+
+  void fire() {
+    if (running() && onTimer) onTimer();
+  }
+
+  void setObserver(PropertyObserver observer) { observer_ = std::move(observer); }
+
+  Handler onTimer;
+
+ private:
+  void notify(Property property) const {
+    if (observer_) observer_(property);
+  }
+
+  std::string name_;
+  int interval_;
+  bool enabled_;
+  PropertyObserver observer_;
+};
+
+}  // namespace reminder

@@ -1,0 +1,47 @@
+#include "expiry/expiry_sequence.h"
+
+#include "options/auto_close.h"
+#include "options/auto_shutdown.h"
+
+namespace reminder::expiry {
+
+namespace {
+
+// Returns only when the shutdown command could not be started at all: the user is told,
+// and the rest of the sequence still reminds them.
+void shutDownAndEnd(Context& context) {
+  const StartOutcome outcome =
+      context.platform.commands.start(kShutdownCommand, WindowStyle::MinimizedWithFocus);
+  if (outcome.started) context.platform.process.endNow();
+  context.platform.dialogs.show({kShutdownFailed, "Stop", MessageButtons::Ok});
+}
+
+void closePlayers(Context& context) {
+  Form3& picker = context.windows.form3();
+  if (!picker.Check5.ticked()) return;
+  for (const Player& player : kPlayers) {
+    if (!(picker.*player.box).ticked()) continue;
+    context.platform.commands.start(player.killCommand, WindowStyle::MinimizedWithFocus);
+    context.windows.form1().Label17.setCaption("");
+  }
+  // The choice is used once, like the auto-run choice, so the status line and the
+  // choice agree after the expiry.
+  autoclose::ClearChoice(context);
+}
+
+}  // namespace
+
+void RunExpirySequence(Context& context) {
+  if (autoshutdown::isOn(context)) shutDownAndEnd(context);
+  Form2& autoRun = context.windows.form2();
+  if (autoRun.Check1.ticked()) autoRun.Timer1.setEnabled(true);
+  closePlayers(context);
+  ShowTimeUpNotice(context);
+}
+
+void ShowTimeUpNotice(Context& context) {
+  context.windows.frmSplash().show();
+  context.platform.dialogs.show({"Time Up", "Stop", MessageButtons::Ok});
+}
+
+}  // namespace reminder::expiry

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+
+#include "app/context.h"
+
+// What happens when time is up, the same for the countdown and the alarm.
+namespace reminder::expiry {
+
+inline constexpr const char* kShutdownCommand = "shutdown -s -t 00";
+inline constexpr const char* kShutdownFailed =
+    "Auto Shutdown failed: the shutdown command could not be started./Matikan otomatis gagal: "
+    "perintah shutdown tidak dapat dijalankan.";
+
+struct Player {
+  CheckBox Form3::*box;
+  const char* killCommand;
+};
+
+// The players the auto-close picker offers, in the order they are closed.
+inline const std::array<Player, 4> kPlayers{{
+    {&Form3::Check1, "taskkill /im wmplayer.exe"},
+    {&Form3::Check2, "taskkill /im winamp.exe"},
+    {&Form3::Check3, "taskkill /im realplay.exe"},
+    {&Form3::Check4, "taskkill /im explorer.exe"},
+}};
+
+// Shuts the computer down and ends the program when auto shutdown is on; otherwise hands
+// the chosen program to the auto-run timer, closes the chosen players and shows the Time Up
+// notice, returning when the user has dismissed its message box.
+void RunExpirySequence(Context& context);
+
+// The Time Up window and the "Time Up" message box.
+void ShowTimeUpNotice(Context& context);
+
+}  // namespace reminder::expiry

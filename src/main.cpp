@@ -1,0 +1,38 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/program.h"
+#include "forms/credits.h"
+#include "platform/native/immediate_exit.h"
+#include "platform/posix/posix_command_starter.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_regional.h"
+#include "platform/qt/qt_timer_service.h"
+#include "platform/qt/view/qt_view.h"
+
+int main(int argc, char* argv[]) {
+  using namespace reminder;
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(credits::kProgramName));
+  QApplication::setApplicationVersion(QString::fromLatin1(credits::kVersion));
+  QApplication::setDesktopFileName(QStringLiteral("kavelto-time-reminder"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+  // Windows are only ever hidden; the program ends through Exit or an auto shutdown.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  view::QtView view;
+  QtTimerService timers;
+  QtClock clock;
+  QtRegional regional;
+  QtDialogs dialogs([&view] { return view.dialogParent(); });
+  PosixCommandStarter commands;
+  ImmediateExit process;
+  PosixFileSystem files;
+  Platform platform{timers, clock, regional, dialogs, commands, process, files};
+
+  Program program(platform, [&view](Form& form) { view.render(form); });
+  program.start();
+  return QApplication::exec();
+}

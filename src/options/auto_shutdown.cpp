@@ -1,0 +1,26 @@
+#include "options/auto_shutdown.h"
+
+namespace reminder::autoshutdown {
+
+void attach(Context& context, Form1& form) {
+  form.Onshut.onClick = [&context] { SetAutoShutdown(context, true); };
+  form.Offshut.onClick = [&context] { SetAutoShutdown(context, false); };
+}
+
+bool isOn(Context& context) { return context.windows.form1().Onshut.checked(); }
+
+void SetMarks(Form1& form, bool on) {
+  form.Onshut.setChecked(on);
+  form.Offshut.setChecked(!on);
+}
+
+void SetAutoShutdown(Context& context, bool on) {
+  SetMarks(context.windows.form1(), on);
+  ShowAutoShutdownStatus(context);
+}
+
+void ShowAutoShutdownStatus(Context& context) {
+  context.windows.form1().Label11.setCaption(isOn(context) ? kOnStatus : kOffStatus);
+}
+
+}  // namespace reminder::autoshutdown

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLocale>
+
+#include "platform/regional.h"
+
+namespace reminder {
+
+// Numbers and times as the system locale writes them (on Linux: LC_ALL, LC_TIME, LANG).
+class QtRegional final : public Regional {
+ public:
+  QtRegional();
+  explicit QtRegional(const QLocale& locale);
+
+  [[nodiscard]] std::optional<double> toNumber(std::string_view text) const override;
+  [[nodiscard]] std::string numberText(double value) const override;
+  [[nodiscard]] std::string timeText(const TimeOfDay& time) const override;
+
+ private:
+  QLocale locale_;
+  QString timeFormat_;
+};
+
+// The locale's long time format without its time-zone field, which a clock on the desk
+// does not show.
+[[nodiscard]] QString withoutTimeZone(const QString& format);
+
+}  // namespace reminder

@@ -1,0 +1,105 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "controls/check_box.h"
+#include "controls/command_button.h"
+#include "controls/option_button.h"
+#include "platform/qt/view/appearance.h"
+#include "platform/qt/view/control_widgets.h"
+
+namespace reminder::view {
+
+namespace {
+
+// Flat buttons have a one-pixel border instead of the bevel; every button shows the
+// background colour of its definition.
+void styleButton(QPushButton& button, const Control& control) {
+  if (!control.layout.flat) return;
+  const QString back = control.layout.backColor ? toQColor(*control.layout.backColor).name()
+                                                : QStringLiteral("palette(button)");
+  button.setStyleSheet(QStringLiteral("QPushButton { border: 1px solid palette(shadow); "
+                                      "background: %1; }"
+                                      "QPushButton:pressed, QPushButton:checked { "
+                                      "background: palette(midlight); }")
+                           .arg(back));
+}
+
+void showCaption(QAbstractButton& button, const std::string& caption) {
+  const QString text = QString::fromStdString(caption);
+  button.setText(text);
+  button.setAccessibleName(text);
+}
+
+// A check box or option button as a widget: a real check box or radio button, or a
+// checkable push button for the push-button look.
+template <typename Choice>
+QAbstractButton* makeChoiceWidget(Choice& choice, QWidget* parent) {
+  QAbstractButton* widget = nullptr;
+  if (choice.pushButtonLook) {
+    auto* button = new QPushButton(parent);
+    button->setCheckable(true);
+    styleButton(*button, choice);
+    widget = button;
+  } else if constexpr (std::is_same_v<Choice, CheckBox>) {
+    widget = new QCheckBox(parent);
+  } else {
+    widget = new QRadioButton(parent);
+    widget->setAutoExclusive(false);  // the control model keeps the group
+  }
+  applyCommon(*widget, choice);
+  showCaption(*widget, choice.caption());
+  const auto showValue = [widget, &choice] {
+    const QSignalBlocker quiet(widget);
+    if constexpr (std::is_same_v<Choice, CheckBox>) {
+      widget->setChecked(choice.ticked());
+    } else {
+      widget->setChecked(choice.value());
+    }
+  };
+  showValue();
+  QObject::connect(widget, &QAbstractButton::clicked, [&choice, showValue] {
+    choice.click();
+    showValue();  // the button shows what the control holds, whatever the click did
+  });
+  choice.setObserver([widget, &choice, showValue](Property property) {
+    switch (property) {
+      case Property::Value:
+        showValue();
+        break;
+      case Property::Caption:
+        showCaption(*widget, choice.caption());
+        break;
+      default:
+        syncCommon(*widget, choice);
+    }
+  });
+  return widget;
+}
+
+}  // namespace
+
+QWidget* makeCommandButton(CommandButton& button, QWidget* parent) {
+  auto* widget = new QPushButton(parent);
+  applyCommon(*widget, button);
+  styleButton(*widget, button);
+  widget->setAutoDefault(false);
+  showCaption(*widget, button.caption());
+  QObject::connect(widget, &QPushButton::clicked, [&button] { button.click(); });
+  button.setObserver([widget, &button](Property property) {
+    if (property == Property::Caption) {
+      showCaption(*widget, button.caption());
+    } else {
+      syncCommon(*widget, button);
+    }
+  });
+  return widget;
+}
+
+QWidget* makeCheckBox(CheckBox& box, QWidget* parent) { return makeChoiceWidget(box, parent); }
+
+QWidget* makeOptionButton(OptionButton& option, QWidget* parent) {
+  return makeChoiceWidget(option, parent);
+}
+
+}  // namespace reminder::view

@@ -1,0 +1,24 @@
+#include <QWidget>
+
+#include "controls/control.h"
+#include "platform/qt/view/appearance.h"
+#include "platform/qt/view/control_widgets.h"
+
+namespace reminder::view {
+
+void applyCommon(QWidget& widget, const Control& control) {
+  const ControlLayout& layout = control.layout;
+  widget.setObjectName(QString::fromStdString(control.name()));
+  widget.setGeometry(toPixels(layout.rect));
+  widget.setFont(layout.font ? toQFont(*layout.font) : defaultFont());
+  applyColors(widget, layout.foreColor, layout.backColor);
+  if (!layout.toolTip.empty()) widget.setToolTip(QString::fromStdString(layout.toolTip));
+  syncCommon(widget, control);
+}
+
+void syncCommon(QWidget& widget, const Control& control) {
+  widget.setEnabled(control.enabled());
+  widget.setVisible(control.visible());
+}
+
+}  // namespace reminder::view

@@ -1,0 +1,71 @@
+#include <QGroupBox>
+#include <QLabel>
+
+#include "controls/frame.h"
+#include "controls/label.h"
+#include "platform/qt/view/appearance.h"
+#include "platform/qt/view/control_widgets.h"
+
+namespace reminder::view {
+
+namespace {
+
+// A label sized to its text fits the text exactly, border included; empty, it keeps the
+// size of its definition.
+void fitToCaption(QLabel& widget, const Label& label) {
+  if (label.caption().empty()) {
+    widget.resize(toPixels(label.layout.rect).size());
+  } else {
+    widget.resize(widget.sizeHint());
+  }
+}
+
+void showCaption(QLabel& widget, const Label& label) {
+  const QString caption = QString::fromStdString(label.caption());
+  widget.setText(caption);
+  widget.setAccessibleName(caption.isEmpty() ? QString::fromStdString(label.name()) : caption);
+  if (label.autoSize) fitToCaption(widget, label);
+}
+
+}  // namespace
+
+QWidget* makeLabel(Label& label, QWidget* parent) {
+  auto* widget = new QLabel(parent);
+  applyCommon(*widget, label);
+  widget->setTextFormat(Qt::PlainText);
+  widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  widget->setWordWrap(!label.autoSize);
+  widget->setFocusPolicy(Qt::NoFocus);
+  switch (label.border) {
+    case LabelBorder::None:
+      break;
+    case LabelBorder::FlatSingle:
+      widget->setFrameStyle(QFrame::Box | QFrame::Plain);
+      widget->setLineWidth(1);
+      break;
+    case LabelBorder::Sunken:
+      widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      widget->setLineWidth(1);
+      break;
+  }
+  showCaption(*widget, label);
+  label.setObserver([widget, &label](Property property) {
+    if (property == Property::Caption) {
+      showCaption(*widget, label);
+    } else {
+      syncCommon(*widget, label);
+    }
+  });
+  return widget;
+}
+
+QWidget* makeFrame(Frame& frame, QWidget* parent) {
+  auto* widget = new QGroupBox(QString::fromStdString(frame.caption), parent);
+  applyCommon(*widget, frame);
+  widget->setFocusPolicy(Qt::NoFocus);
+  widget->setAccessibleName(widget->title());
+  frame.setObserver([widget, &frame](Property) { syncCommon(*widget, frame); });
+  return widget;
+}
+
+}  // namespace reminder::view

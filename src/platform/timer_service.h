@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace reminder {
+
+// A repeating timer of the platform. While started it calls its tick every interval; a tick
+// whose previous call has not returned yet (waiting in a modal box) is not delivered.
+class PlatformTimer {
+ public:
+  virtual ~PlatformTimer() = default;
+  // (Re)starts the timer: the first tick comes one interval from now.
+  virtual void start(int intervalMs) = 0;
+  virtual void stop() = 0;
+};
+
+class TimerService {
+ public:
+  virtual ~TimerService() = default;
+  [[nodiscard]] virtual std::unique_ptr<PlatformTimer> create(std::function<void()> tick) = 0;
+};
+
+}  // namespace reminder

@@ -1,0 +1,61 @@
+#include "support/fake_regional.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+namespace reminder::test {
+
+std::optional<double> FakeRegional::toNumber(std::string_view text) const {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  std::string plain(text);
+  for (char& c : plain) {
+    if (c == decimal_) {
+      c = '.';
+    } else if (c == '.') {
+      return std::nullopt;
+    }
+  }
+  double value = 0;
+  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (error != std::errc{} || end != plain.data() + plain.size()) return std::nullopt;
+  return value;
+}
+
+std::string FakeRegional::numberText(double value) const {
+  char buffer[64];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::fixed);
+  std::string text(buffer, error == std::errc{} ? end : buffer);
+  for (char& c : text) {
+    if (c == '.') c = decimal_;
+  }
+  return text;
+}
+
+std::string FakeRegional::timeText(const TimeOfDay& t) const {
+  char buffer[32];
+  const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+  const char* designator = t.hour < 12 ? "AM" : "PM";
+  switch (style_) {
+    case TimeStyle::TwelveHour:
+      std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d %s", hour12, t.minute, t.second,
+                    designator);
+      break;
+    case TimeStyle::TwentyFourColon:
+      std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+      break;
+    case TimeStyle::TwentyFourDot:
+      std::snprintf(buffer, sizeof buffer, "%02d.%02d.%02d", t.hour, t.minute, t.second);
+      break;
+    case TimeStyle::DesignatorFirst:
+      std::snprintf(buffer, sizeof buffer, "%s %d:%02d:%02d", designator, hour12, t.minute,
+                    t.second);
+      break;
+  }
+  return buffer;
+}
+
+}  // namespace reminder::test

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "support/fake_file_system.h"
+#include "support/fake_process.h"
+#include "support/fake_regional.h"
+#include "support/recording_starter.h"
+#include "support/scripted_dialogs.h"
+#include "support/virtual_time.h"
+
+namespace reminder::test {
+
+// The whole program on fakes: virtual time and clock, scripted message boxes, recorded
+// command lines, an end of the process that unwinds to the test, files in memory.
+class Harness {
+ public:
+  explicit Harness(TimeStyle style = TimeStyle::TwelveHour, TimeOfDay start = {9, 0, 0, 0})
+      : time(start), regional(style) {}
+
+  VirtualTime time;
+  FakeRegional regional;
+  ScriptedDialogs dialogs;
+  RecordingStarter commands;
+  FakeProcess process;
+  FakeFileSystem files;
+  Platform platform{time, time, regional, dialogs, commands, process, files};
+  Program program{platform};
+
+  Context& context() { return program.context(); }
+  Form1& form1() { return program.windows().form1(); }
+  FrmSplash& splash() { return program.windows().frmSplash(); }
+  Form2& form2() { return program.windows().form2(); }
+  Form3& form3() { return program.windows().form3(); }
+};
+
+// A test that starts the program as a user does.
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override { app.program.start(); }
+
+  Harness app;
+};
+
+}  // namespace reminder::test

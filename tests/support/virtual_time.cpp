@@ -1,0 +1,115 @@
+#include "support/virtual_time.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace reminder::test {
+
+namespace {
+
+constexpr std::int64_t kDay = 24LL * 60 * 60 * 1000;
+
+std::int64_t toMs(const TimeOfDay& t) {
+  return ((t.hour * 60LL + t.minute) * 60 + t.second) * 1000 + t.millisecond;
+}
+
+}  // namespace
+
+struct VirtualTime::Entry {
+  std::function<void()> tick;
+  bool started = false;
+  bool ticking = false;
+  std::int64_t due = 0;
+  std::int64_t interval = 0;
+  std::uint64_t sequence = 0;
+};
+
+namespace {
+
+class VirtualTimer final : public PlatformTimer {
+ public:
+  VirtualTimer(std::shared_ptr<VirtualTime::Entry> entry, const std::int64_t& now,
+               std::uint64_t& sequence)
+      : entry_(std::move(entry)), now_(now), sequence_(sequence) {}
+  ~VirtualTimer() override { entry_->started = false; }
+  VirtualTimer(const VirtualTimer&) = delete;
+  VirtualTimer& operator=(const VirtualTimer&) = delete;
+  VirtualTimer(VirtualTimer&&) = delete;
+  VirtualTimer& operator=(VirtualTimer&&) = delete;
+
+  void start(int intervalMs) override {
+    entry_->started = true;
+    entry_->interval = intervalMs;
+    entry_->due = now_ + intervalMs;
+    entry_->sequence = ++sequence_;
+  }
+  void stop() override { entry_->started = false; }
+
+ private:
+  std::shared_ptr<VirtualTime::Entry> entry_;
+  const std::int64_t& now_;
+  std::uint64_t& sequence_;
+};
+
+}  // namespace
+
+VirtualTime::VirtualTime(TimeOfDay start) : clockOffset_(toMs(start)) {}
+
+VirtualTime::~VirtualTime() = default;
+
+std::unique_ptr<PlatformTimer> VirtualTime::create(std::function<void()> tick) {
+  auto entry = std::make_shared<Entry>();
+  entry->tick = std::move(tick);
+  entries_.push_back(entry);
+  return std::make_unique<VirtualTimer>(entry, now_, startSequence_);
+}
+
+TimeOfDay VirtualTime::now() const {
+  const std::int64_t ms = ((now_ + clockOffset_) % kDay + kDay) % kDay;
+  return {static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60),
+          static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
+}
+
+void VirtualTime::setClock(TimeOfDay time) { clockOffset_ = toMs(time) - now_; }
+
+VirtualTime::Entry* VirtualTime::nextDue(std::int64_t until) const {
+  Entry* next = nullptr;
+  for (const auto& entry : entries_) {
+    if (!entry->started || entry->ticking || entry->due + latency_ > until) continue;
+    if (next == nullptr ||
+        std::tie(entry->due, entry->sequence) < std::tie(next->due, next->sequence)) {
+      next = entry.get();
+    }
+  }
+  return next;
+}
+
+void VirtualTime::advance(std::int64_t ms) {
+  const std::int64_t until = now_ + ms;
+  while (Entry* entry = nextDue(until)) {
+    now_ = std::max(now_, entry->due + latency_);
+    // As Qt does: the next tick keeps the rhythm, but a tick missed entirely is dropped.
+    entry->due += entry->interval;
+    if (entry->due < now_) entry->due = now_ + entry->interval;
+    entry->ticking = true;
+    // Keep the entry alive even if its timer goes while the tick runs.
+    const auto keep = std::find_if(entries_.begin(), entries_.end(),
+                                   [entry](const auto& e) { return e.get() == entry; });
+    const std::shared_ptr<Entry> alive = *keep;
+    try {
+      alive->tick();
+    } catch (...) {
+      alive->ticking = false;  // the process "ended" inside the tick
+      throw;
+    }
+    alive->ticking = false;
+  }
+  now_ = std::max(now_, until);
+}
+
+int VirtualTime::runningTimers() const {
+  return static_cast<int>(
+      std::count_if(entries_.begin(), entries_.end(), [](const auto& e) { return e->started; }));
+}
+
+}  // namespace reminder::test

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/timer_service.h"
+
+namespace reminder::test {
+
+// Timers and a clock in virtual time: advancing fires the due timers in due order (ties in
+// the order they were started), each at its due moment, while the clock moves with them.
+// A timer whose tick has not returned yet is not fired again until it has.
+class VirtualTime final : public TimerService, public Clock {
+ public:
+  explicit VirtualTime(TimeOfDay start = {9, 0, 0, 0});
+  ~VirtualTime() override;
+
+  [[nodiscard]] std::unique_ptr<PlatformTimer> create(std::function<void()> tick) override;
+  [[nodiscard]] TimeOfDay now() const override;
+
+  // Lets `ms` milliseconds pass, firing every tick that falls due meanwhile.
+  void advance(std::int64_t ms);
+  // Milliseconds since the start.
+  [[nodiscard]] std::int64_t elapsed() const { return now_; }
+  // Sets the wall clock as a user or a daylight-saving change would; timers keep their pace.
+  void setClock(TimeOfDay time);
+  // From now on every tick arrives `ms` late, as on a machine too busy to deliver it.
+  void setTickLatency(std::int64_t ms) { latency_ = ms; }
+  // How many timers are started at this moment.
+  [[nodiscard]] int runningTimers() const;
+
+  struct Entry;
+
+ private:
+  Entry* nextDue(std::int64_t until) const;
+
+  std::int64_t now_ = 0;
+  std::int64_t clockOffset_;
+  std::int64_t latency_ = 0;
+  std::uint64_t startSequence_ = 0;
+  std::vector<std::shared_ptr<Entry>> entries_;
+};
+
+}  // namespace reminder::test
