@@ -2,6 +2,8 @@
 
 #include "alarm/clock.h"
 #include "app/shell.h"
+#include "countdown/countdown.h"
+#include "expiry/countdown_trigger.h"
 #include "expiry/time_up_window.h"
 #include "lang/language.h"
 #include "options/auto_close.h"
@@ -16,6 +18,8 @@ void attachForm1(Context& context, Form1& form) {
   autoshutdown::attach(context, form);
   language::attach(context, form);
   clock::attach(context, form);
+  countdown::attach(context, form);
+  expiry::attachCountdownTrigger(context, form);
 }
 
 }  // namespace
