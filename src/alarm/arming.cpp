@@ -12,19 +12,10 @@ void appendToComposedTime(Form1& f, const std::string& part) {
   f.Text2.setText(f.Text2.text() + part);
 }
 
-void askAboutAutoShutdown(Context& context) {
-  Form1& f = context.windows.form1();
-  Dialogs& dialogs = context.platform.dialogs;
-  const bool yes =
-      dialogs.show({kAutoShutdownQuestion, "Exit", MessageButtons::YesNo}) == MessageAnswer::Yes;
-  autoshutdown::SetMarks(f, yes);
-  if (yes) {
-    const std::string& at = f.Text3.text();
-    dialogs.show({"Your Computer shut down automatic on " + at +
-                      "/Komputer anda akan di matikan secara otomatis pada pukul " + at,
-                  "Information", MessageButtons::Ok});
-  }
-  autoshutdown::ShowAutoShutdownStatus(context);
+// Names the armed time even if the alarm goes off while the question is still open.
+std::string autoShutdownNotice(const std::string& at) {
+  return "Your Computer shut down automatic on " + at +
+         "/Komputer anda akan di matikan secara otomatis pada pukul " + at;
 }
 
 }  // namespace
@@ -54,7 +45,7 @@ void Command2_Click(Context& context) {
   f.Text5.setEnabled(false);
   f.Text6.setEnabled(false);
   f.Text7.setEnabled(false);
-  askAboutAutoShutdown(context);
+  autoshutdown::AskAtStart(context, autoShutdownNotice(f.Text3.text()));
   f.Option1.setEnabled(false);
   f.Option2.setEnabled(false);
 }

@@ -10,7 +10,6 @@ inline constexpr const char* kInvalidTime =
     "Please insert a valid time: hour 0-23, or 1-12 with AM or PM; minute and second "
     "0-59/Masukkan waktu yang benar: jam 0-23, atau 1-12 dengan AM atau PM; menit dan detik "
     "0-59";
-inline constexpr const char* kAutoShutdownQuestion = "Turn on Auto Shutdown ?";
 
 void attachArming(Context& context, Form1& form);
 

@@ -60,21 +60,16 @@ void stopTicking(Form1& form) {
 
 void Command1_Click(Context& context) {
   Form1& form = context.windows.form1();
-  Dialogs& dialogs = context.platform.dialogs;
   const std::string minutes = form.Text1.text();
   if (!wholeMinutes(context.platform.regional, minutes)) {
-    dialogs.show({kMinutesPrompt, "Countdown", MessageButtons::Ok});
+    context.platform.dialogs.show({kMinutesPrompt, "Countdown", MessageButtons::Ok});
     return;
   }
   form.Text1.setLocked(true);
   form.Command1.setEnabled(false);
   form.Command4.setEnabled(true);
   form.Label15.setCaption("Time Set to " + minutes + " Minute");
-  const bool shutDown =
-      dialogs.show({kAutoShutdownQuestion, "Exit", MessageButtons::YesNo}) == MessageAnswer::Yes;
-  autoshutdown::SetMarks(form, shutDown);
-  if (shutDown) dialogs.show({autoShutdownNotice(minutes), "Information", MessageButtons::Ok});
-  autoshutdown::ShowAutoShutdownStatus(context);
+  autoshutdown::AskAtStart(context, autoShutdownNotice(minutes));
   form.Text8.setText("60");
   for (const auto timer : kTimers) (form.*timer).setEnabled(true);
   form.Text8.setVisible(true);

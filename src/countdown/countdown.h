@@ -6,7 +6,6 @@
 // from 60 to 0 and lowers the minutes field at each roll-over, and the four-armed indicator.
 namespace reminder::countdown {
 
-inline constexpr const char* kAutoShutdownQuestion = "Turn on Auto Shutdown ?";
 inline constexpr const char* kMinutesPrompt =
     "Please insert the minutes as a whole number from 1 to 99999/Masukkan menit berupa "
     "bilangan bulat dari 1 sampai 99999";

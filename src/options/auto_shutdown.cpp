@@ -23,4 +23,13 @@ void ShowAutoShutdownStatus(Context& context) {
   context.windows.form1().Label11.setCaption(isOn(context) ? kOnStatus : kOffStatus);
 }
 
+void AskAtStart(Context& context, const std::string& notice) {
+  Dialogs& dialogs = context.platform.dialogs;
+  const bool yes =
+      dialogs.show({kQuestion, "Exit", MessageButtons::YesNo}) == MessageAnswer::Yes;
+  SetMarks(context.windows.form1(), yes);
+  if (yes) dialogs.show({notice, "Information", MessageButtons::Ok});
+  ShowAutoShutdownStatus(context);
+}
+
 }  // namespace reminder::autoshutdown

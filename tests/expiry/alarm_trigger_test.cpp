@@ -2,8 +2,9 @@
 // idle; it never fires on a near miss and never touches the countdown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "alarm/alarm_user.h"
-#include "expiry/expiry_sequence.h"
 
 namespace reminder::test {
 namespace {
@@ -100,23 +101,48 @@ TEST(AlarmTriggerTest, WithAutoShutdownOnTheAlarmShutsDownAndNothingElseRuns) {
   EXPECT_EQ(user.form1().Text3.text(), "9:00:02 AM");
 }
 
-// The countdown's expiry runs the same sequence; each expiry shows the whole notice again
-// and neither disarms the other.
-TEST(AlarmTriggerTest, ACountdownExpiryLeavesTheAlarmArmedAndBothShowTheNotice) {
+// A countdown and an alarm that end one after the other each run the whole sequence, and
+// neither resets the other.
+TEST(AlarmTriggerTest, ACountdownAndAnAlarmEndOneAfterTheOtherWithoutResettingEachOther) {
   AlarmUser user;
-  user.enter("9", "00", "05", &Form1::Option1);
+  Form1& f = user.form1();
+  f.Text1.type("1");
+  user.dialogs.answer(MessageAnswer::No);
+  f.Command1.click();
+  user.enter("9", "00", "30", &Form1::Option1);
   user.arm();
-  user.time.advance(1000);
-  expiry::RunExpirySequence(user.context());
-  EXPECT_EQ(user.form1().Text3.text(), "9:00:05 AM");
+
+  EXPECT_TRUE(runUntilTimeUp(user, 31'000));
+  EXPECT_EQ(f.Text3.text(), "");
+  EXPECT_TRUE(f.Text8.visible());
+  EXPECT_TRUE(f.Text1.locked());
+
+  user.enter("9", "01", "30", &Form1::Option1);
+  user.arm();
+  user.time.advance(30'000);
+  EXPECT_EQ(f.Text1.text(), "0");
+  EXPECT_FALSE(f.Text8.visible());
+  EXPECT_EQ(f.Text3.text(), "9:01:30 AM");
   EXPECT_TRUE(user.splash().visible());
 
-  EXPECT_TRUE(runUntilTimeUp(user, 5000));
-  EXPECT_EQ(user.dialogs.shown(),
-            (std::vector<Message>{
-                {"Turn on Auto Shutdown ?", "Exit", MessageButtons::YesNo}, kTimeUp, kTimeUp}));
-  EXPECT_TRUE(user.splash().visible());
-  EXPECT_EQ(user.form1().Text3.text(), "");
+  EXPECT_TRUE(runUntilTimeUp(user, 31'000));
+  const auto notices = std::count(user.dialogs.shown().begin(), user.dialogs.shown().end(), kTimeUp);
+  EXPECT_EQ(notices, 3);
+}
+
+TEST(AlarmTriggerTest, AnAlarmThatGoesOffWhileItsQuestionIsOpenIsStillNamedInTheNotice) {
+  AlarmUser user;
+  user.enter("9", "00", "01", &Form1::Option1);
+  user.dialogs.whileOpen([&](const Message&) {
+    user.time.advance(2000);  // the user hesitates; the alarm goes off meanwhile
+    return MessageAnswer::Yes;
+  });
+  user.form1().Command2.click();
+  EXPECT_EQ(user.dialogs.last(),
+            (Message{"Your Computer shut down automatic on 9:00:01 AM/Komputer anda akan di "
+                     "matikan secara otomatis pada pukul 9:00:01 AM",
+                     "Information", MessageButtons::Ok}));
+  EXPECT_EQ(user.form1().Label11.caption(), "Auto Shutdown Is On");
 }
 
 }  // namespace
