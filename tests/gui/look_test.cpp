@@ -180,8 +180,8 @@ TEST_F(LookTest, LinesAreDrawnAboveTheLabelsTheyCross) {
 TEST_F(LookTest, FontsFallBackToInstalledFacesAtTheirSizeAndWeight) {
   const QStringList installed = QFontDatabase::families();
   const auto pixelsFor = [&installed](const Font& font) {
-    const bool small = font.face == "Arabic Typesetting" &&
-                       !installed.contains(QString::fromStdString(font.face));
+    const bool small =
+        font.face == "Arabic Typesetting" && !installed.contains(QString::fromStdString(font.face));
     return std::lround(font.points * 96 / 72 * (small ? 0.8 : 1.0));
   };
   for (Form* form : allWindows()) {
