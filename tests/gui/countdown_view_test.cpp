@@ -2,21 +2,13 @@
 // and the windows on screen while it runs and when time is up.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
-#include "app/program.h"
-#include "platform/qt/view/form_window.h"
-#include "platform/qt/view/qt_view.h"
-#include "support/fake_file_system.h"
-#include "support/fake_process.h"
-#include "support/fake_regional.h"
-#include "support/recording_starter.h"
-#include "support/scripted_dialogs.h"
-#include "support/virtual_time.h"
+#include "gui_fixture.h"
+
 
 namespace reminder::test {
 namespace {
@@ -46,31 +38,12 @@ int inkOfWhole(const QString& text, const QFont& font) {
   return inkOf(image);
 }
 
-class CountdownViewTest : public ::testing::Test {
+class CountdownViewTest : public GuiTest {
  protected:
-  void SetUp() override {
-    program.start();
-    window(program.windows().form1())->show();
-  }
-
-  view::FormWindow* window(const Form& form) { return view.windowOf(form); }
-  template <typename Widget>
-  Widget* widget(const Form& form, const char* name) {
-    return window(form)->findChild<Widget*>(QString::fromLatin1(name));
-  }
+  view::FormWindow* window(const Form& form) { return &windowOf(form); }
   void snapshot(const Form& form, const QString& name) {
-    window(form)->grab().save(QStringLiteral("countdown-%1.png").arg(name));
+    windowOf(form).grab().save(QStringLiteral("countdown-%1.png").arg(name));
   }
-
-  view::QtView view;
-  VirtualTime time;
-  FakeRegional regional;
-  ScriptedDialogs dialogs;
-  RecordingStarter commands;
-  FakeProcess process;
-  FakeFileSystem files;
-  Platform platform{time, time, regional, dialogs, commands, process, files};
-  Program program{platform, [this](Form& form) { view.render(form); }};
 };
 
 TEST_F(CountdownViewTest, ARunShowsItsSecondsWholeAndEndsInTheTimeUpWindow) {
@@ -114,11 +87,3 @@ TEST_F(CountdownViewTest, ARunShowsItsSecondsWholeAndEndsInTheTimeUpWindow) {
 
 }  // namespace
 }  // namespace reminder::test
-
-int main(int argc, char* argv[]) {
-  // No display is needed, also when the test runner lists the tests.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

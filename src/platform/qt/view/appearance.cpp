@@ -1,6 +1,7 @@
 #include "platform/qt/view/appearance.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 #include <array>
@@ -19,9 +20,10 @@ struct FaceFallback {
   std::string_view face;
   QFont::StyleHint hint;
   std::array<const char*, 3> nearest;
+  double scale = 1.0;  // of the size, where the face's letters run smaller than usual
 };
 
-// Faces the windows name, with installed faces of the same kind and width.
+// Faces the windows name, with installed faces of the same kind, width and size of letters.
 constexpr std::array<FaceFallback, 11> kFallbacks{{
     {"MS Sans Serif", QFont::SansSerif, {"Microsoft Sans Serif", "Arial", "Liberation Sans"}},
     {"Eras Medium ITC", QFont::SansSerif, {"Eras ITC", "Liberation Sans", "DejaVu Sans"}},
@@ -35,7 +37,8 @@ constexpr std::array<FaceFallback, 11> kFallbacks{{
     {"Niagara Solid", QFont::SansSerif, {"Liberation Sans Narrow", "Nimbus Sans Narrow",
                                           "DejaVu Sans Condensed"}},
     {"Candara", QFont::SansSerif, {"Liberation Sans", "DejaVu Sans", "sans-serif"}},
-    {"Arabic Typesetting", QFont::Serif, {"Liberation Sans Narrow", "Nimbus Sans Narrow", "serif"}},
+    {"Arabic Typesetting", QFont::Serif, {"Liberation Sans Narrow", "Nimbus Sans Narrow", "serif"},
+     0.8},
 }};
 
 #ifndef Q_OS_WIN
@@ -78,14 +81,17 @@ QColor toQColor(const Color& color) {
 
 QFont toQFont(const Font& font) {
   QFont result;
-  QStringList families{QString::fromStdString(font.face)};
+  const QString face = QString::fromStdString(font.face);
+  QStringList families{face};
+  double scale = 1.0;
   for (const FaceFallback& fallback : kFallbacks) {
     if (fallback.face != font.face) continue;
     for (const char* nearest : fallback.nearest) families << QString::fromLatin1(nearest);
     result.setStyleHint(fallback.hint);
+    if (!QFontDatabase::hasFamily(face)) scale = fallback.scale;
   }
   result.setFamilies(families);
-  result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+  result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0 * scale)));
   result.setBold(font.bold);
   return result;
 }

@@ -12,17 +12,27 @@ namespace reminder::view {
 
 namespace {
 
-// Flat buttons have a one-pixel border instead of the bevel; every button shows the
-// background colour of its definition.
+// Every button shows the background colour of its definition (the platform's own drawing
+// would tint it): flat ones inside a one-pixel line, the others with a raised edge. A button
+// that stays pressed while ticked or selected shows it sunk in.
 void styleButton(QPushButton& button, const Control& control) {
-  if (!control.layout.flat) return;
-  const QString back = control.layout.backColor ? toQColor(*control.layout.backColor).name()
-                                                : QStringLiteral("palette(button)");
-  button.setStyleSheet(QStringLiteral("QPushButton { border: 1px solid palette(shadow); "
-                                      "background: %1; }"
-                                      "QPushButton:pressed, QPushButton:checked { "
-                                      "background: palette(midlight); }")
-                           .arg(back));
+  const QColor back = control.layout.backColor ? toQColor(*control.layout.backColor)
+                                               : button.palette().color(QPalette::Button);
+  const QString edge = control.layout.flat
+                           ? QStringLiteral("border: 1px solid palette(shadow);")
+                           : QStringLiteral(
+                                 "border: 2px solid; border-color: palette(light) palette(dark) "
+                                 "palette(dark) palette(light);");
+  const QString sunk = control.layout.flat
+                           ? QStringLiteral("background: %1;").arg(back.darker(115).name())
+                           : QStringLiteral(
+                                 "border-color: palette(dark) palette(light) palette(light) "
+                                 "palette(dark);");
+  button.setStyleSheet(
+      QStringLiteral("QPushButton { background: %1; %2 padding: 0px; }"
+                     "QPushButton:pressed, QPushButton:checked { %3 }"
+                     "QPushButton:focus { outline: 1px dotted palette(window-text); }")
+          .arg(back.name(), edge, sunk));
 }
 
 void showCaption(QAbstractButton& button, const std::string& caption) {

@@ -4,16 +4,16 @@
 #include <algorithm>
 #include <map>
 
+#include "controls/check_box.h"
+#include "controls/command_button.h"
 #include "controls/file_lists.h"
 #include "controls/form.h"
 #include "controls/frame.h"
 #include "controls/image.h"
 #include "controls/label.h"
 #include "controls/line.h"
-#include "controls/text_box.h"
-#include "controls/check_box.h"
-#include "controls/command_button.h"
 #include "controls/option_button.h"
+#include "controls/text_box.h"
 #include "platform/qt/view/appearance.h"
 #include "platform/qt/view/control_widgets.h"
 
@@ -21,10 +21,42 @@ namespace reminder::view {
 
 namespace {
 
+// The window's lines, painted over its labels and pictures but under the controls that are
+// windows of their own (fields, buttons, frames, lists), as on the classic desktop: a line
+// drawn next to a label stays visible where the label's background reaches over it.
+class LineLayer final : public QWidget {
+ public:
+  explicit LineLayer(QWidget& area) : QWidget(&area) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(area.rect());
+  }
+
+  void add(Line& line) {
+    lines_.push_back(&line);
+    line.setObserver([this](Property) { update(); });
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    for (const Line* line : lines_) {
+      if (!line->visible()) continue;
+      const QColor color =
+          line->color ? toQColor(*line->color) : palette().color(QPalette::WindowText);
+      painter.setPen(QPen(color, 1));
+      painter.drawLine(toPixels(line->x1, line->y1), toPixels(line->x2, line->y2));
+    }
+  }
+
+ private:
+  std::vector<Line*> lines_;
+};
+
 // Makes the widget of each control inside its container, and notes which take the focus.
 class WidgetBuilder final : public ControlVisitor {
  public:
-  WidgetBuilder(ClientArea& area, std::vector<Line*>& lines) : area_(area), lines_(lines) {}
+  WidgetBuilder(ClientArea& area, LineLayer& lines) : area_(area), lines_(lines) {}
 
   void build(Control& control) {
     current_ = &control;
@@ -48,16 +80,18 @@ class WidgetBuilder final : public ControlVisitor {
   void visit(Frame& c) override {
     QWidget* widget = makeFrame(c, parentOf(c));
     containers_[&c] = widget;
-    add(widget, false);
+    windowed_.push_back(widget);
   }
   void visit(Image& c) override { add(makeImage(c, parentOf(c)), false); }
   void visit(DriveList& c) override { add(makeDriveList(c, parentOf(c)), true); }
   void visit(DirList& c) override { add(makeDirList(c, parentOf(c)), true); }
   void visit(FileList& c) override { add(makeFileList(c, parentOf(c)), true); }
-  void visit(Line& line) override {
-    lines_.push_back(&line);
-    // The builder is gone once the window is built: the observer keeps the area itself.
-    line.setObserver([area = &area_](Property) { area->update(); });
+  void visit(Line& line) override { lines_.add(line); }
+
+  // Keeps the controls that are windows of their own above the lines.
+  void raiseAboveLines() {
+    lines_.raise();
+    for (QWidget* widget : windowed_) widget->raise();
   }
 
  private:
@@ -67,17 +101,18 @@ class WidgetBuilder final : public ControlVisitor {
   }
 
   void add(QWidget* widget, bool takesFocus) {
-    if (takesFocus) {
-      widget->setFocusPolicy(Qt::StrongFocus);
-      focusable_.emplace_back(current_->layout.tabIndex, widget);
-    }
+    if (!takesFocus) return;
+    widget->setFocusPolicy(Qt::StrongFocus);
+    focusable_.emplace_back(current_->layout.tabIndex, widget);
+    if (widget->parentWidget() == &area_) windowed_.push_back(widget);
   }
 
   ClientArea& area_;
-  std::vector<Line*>& lines_;
+  LineLayer& lines_;
   Control* current_ = nullptr;
   std::map<const Frame*, QWidget*> containers_;
   std::vector<std::pair<int, QWidget*>> focusable_;
+  std::vector<QWidget*> windowed_;  // children of the area that stay above the lines
 };
 
 }  // namespace
@@ -86,18 +121,12 @@ ClientArea::ClientArea(Form& form, QWidget* parent) : QWidget(parent) {
   setObjectName(QString::fromStdString(form.name()) + QStringLiteral("Client"));
   setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
   applyColors(*this, form.foreColor, form.backColor);
-  WidgetBuilder builder(*this, lines_);
+  auto* lines = new LineLayer(*this);
+  lines->setObjectName(QStringLiteral("lines"));
+  WidgetBuilder builder(*this, *lines);
   for (Control* control : form.controls()) builder.build(*control);
   builder.orderTabs();
-}
-
-void ClientArea::paintEvent(QPaintEvent* /*event*/) {
-  QPainter painter(this);
-  for (const Line* line : lines_) {
-    if (!line->visible()) continue;
-    painter.setPen(QPen(line->color ? toQColor(*line->color) : palette().color(QPalette::WindowText), 1));
-    painter.drawLine(toPixels(line->x1, line->y1), toPixels(line->x2, line->y2));
-  }
+  builder.raiseAboveLines();
 }
 
 }  // namespace reminder::view

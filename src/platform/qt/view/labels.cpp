@@ -23,7 +23,9 @@ void fitToCaption(QLabel& widget, const Label& label) {
 void showCaption(QLabel& widget, const Label& label) {
   const QString caption = QString::fromStdString(label.caption());
   widget.setText(caption);
-  widget.setAccessibleName(caption.isEmpty() ? QString::fromStdString(label.name()) : caption);
+  // An empty label is still found by what its tooltip says, else by its name.
+  const std::string& fallback = label.layout.toolTip.empty() ? label.name() : label.layout.toolTip;
+  widget.setAccessibleName(caption.isEmpty() ? QString::fromStdString(fallback) : caption);
   if (label.autoSize) fitToCaption(widget, label);
 }
 
@@ -62,6 +64,14 @@ QWidget* makeLabel(Label& label, QWidget* parent) {
 QWidget* makeFrame(Frame& frame, QWidget* parent) {
   auto* widget = new QGroupBox(QString::fromStdString(frame.caption), parent);
   applyCommon(*widget, frame);
+  // The caption sits on the etched border, as on the classic desktop, so the frame's whole
+  // inside below it is room for the controls it holds.
+  const int captionMiddle = widget->fontMetrics().height() / 2;
+  widget->setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove palette(mid); "
+                                       "margin-top: %1px; }"
+                                       "QGroupBox::title { subcontrol-origin: margin; "
+                                       "left: 6px; padding: 0px 2px; }")
+                            .arg(captionMiddle));
   widget->setFocusPolicy(Qt::NoFocus);
   widget->setAccessibleName(widget->title());
   frame.setObserver([widget, &frame](Property) { syncCommon(*widget, frame); });

@@ -1,3 +1,5 @@
+#include <QAction>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -7,6 +9,33 @@
 namespace reminder::view {
 
 namespace {
+
+// A field that leaves its window's menu shortcuts to the menu. Desktop key schemes give some
+// of them to editing (Ctrl+E moves to the end of the line on X11), which would otherwise
+// take a shortcut away whenever a field has the focus.
+class TextField final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+      event->ignore();
+      return true;
+    }
+    return QLineEdit::event(event);
+  }
+
+ private:
+  [[nodiscard]] bool isMenuShortcut(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    const auto actions = window()->findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
+      return action->isEnabled() && action->shortcut() == pressed;
+    });
+  }
+};
 
 void showText(QLineEdit& widget, const TextBox& box) {
   const QString text = QString::fromStdString(box.text());
@@ -19,24 +48,22 @@ void showText(QLineEdit& widget, const TextBox& box) {
 }  // namespace
 
 QWidget* makeTextBox(TextBox& box, QWidget* parent) {
-  auto* widget = new QLineEdit(parent);
+  auto* widget = new TextField(parent);
   applyCommon(*widget, box);
   if (box.layout.flat) {
     widget->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid palette(shadow); padding: 0px; }"));
-    // Qt keeps two pixels either side of the text on top of the border; a flat box keeps
-    // one, so narrow boxes (two digits in 17 pixels) show their text whole.
+    // A classic field keeps one pixel between border and text; Qt keeps two.
     widget->setTextMargins(-1, 0, -1, 0);
   }
   widget->setReadOnly(box.locked());
-  widget->setAccessibleName(QString::fromStdString(
-      box.layout.toolTip.empty() ? box.name() : box.layout.toolTip));
+  widget->setAccessibleName(
+      QString::fromStdString(box.layout.toolTip.empty() ? box.name() : box.layout.toolTip));
   showText(*widget, box);
-  QObject::connect(widget, &QLineEdit::textEdited,
-                   [widget, &box](const QString& text) {
-                     box.userEdit(text.toStdString());
-                     showText(*widget, box);  // the field shows what the control holds
-                   });
+  QObject::connect(widget, &QLineEdit::textEdited, [widget, &box](const QString& text) {
+    box.userEdit(text.toStdString());
+    showText(*widget, box);  // the field shows what the control holds
+  });
   box.setObserver([widget, &box](Property property) {
     switch (property) {
       case Property::Text:
