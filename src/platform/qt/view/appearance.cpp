@@ -1,6 +1,7 @@
 #include "platform/qt/view/appearance.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QPalette>
 #include <QWidget>
 #include <array>
@@ -19,6 +20,9 @@ struct FaceFallback {
   std::string_view face;
   QFont::StyleHint hint;
   std::array<const char*, 3> nearest;
+  // How large the stand-ins are set against the named face: some faces draw Latin
+  // letters smaller than their point size says.
+  double scale = 1.0;
 };
 
 // Faces the windows name, with installed faces of the same kind and width.
@@ -35,7 +39,8 @@ constexpr std::array<FaceFallback, 11> kFallbacks{{
     {"Niagara Solid", QFont::SansSerif, {"Liberation Sans Narrow", "Nimbus Sans Narrow",
                                           "DejaVu Sans Condensed"}},
     {"Candara", QFont::SansSerif, {"Liberation Sans", "DejaVu Sans", "sans-serif"}},
-    {"Arabic Typesetting", QFont::Serif, {"Liberation Sans Narrow", "Nimbus Sans Narrow", "serif"}},
+    {"Arabic Typesetting", QFont::Serif, {"Liberation Sans Narrow", "Nimbus Sans Narrow", "serif"},
+     0.8},
 }};
 
 #ifndef Q_OS_WIN
@@ -79,13 +84,15 @@ QColor toQColor(const Color& color) {
 QFont toQFont(const Font& font) {
   QFont result;
   QStringList families{QString::fromStdString(font.face)};
+  double scale = 1.0;
   for (const FaceFallback& fallback : kFallbacks) {
     if (fallback.face != font.face) continue;
     for (const char* nearest : fallback.nearest) families << QString::fromLatin1(nearest);
     result.setStyleHint(fallback.hint);
+    if (!QFontInfo(QFont(families.front())).exactMatch()) scale = fallback.scale;
   }
   result.setFamilies(families);
-  result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+  result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0 * scale)));
   result.setBold(font.bold);
   return result;
 }

@@ -1,0 +1,219 @@
+// The auto-run picker: browsing, the path box, arming, and the start one second after expiry.
+#include <gtest/gtest.h>
+
+#include "expiry/expiry_sequence.h"
+#include "support/harness.h"
+
+namespace reminder::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class AutoRunTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    FakeFileSystem& files = app.files;
+    files.addDrive("/");
+    files.addDrive("/media/card");
+    files.makeUnreadable("/media/card");  // an empty card reader
+    files.addFolder("/", "/home");
+    files.addFolder("/", "/opt");
+    files.addFolder("/home", "/home/me");
+    files.addFolder("/home/me", "/home/me/My Programs");
+    files.addProgram("/", "setup");
+    files.addProgram("/home/me", "tool");
+  }
+
+  // Opens the picker from the menu, picks `name` in `folder` and confirms with "OK".
+  void arm(const std::string& folder = "/home/me", const std::string& name = "tool") {
+    app.form1().Selprog.click();
+    app.form2().Dir1.setPath(folder);
+    app.form2().File1.select(name);
+    app.form2().Check1.click();
+  }
+  void expire() { expiry::RunExpirySequence(app.context()); }
+  const std::string& status() { return app.form1().Label12.caption(); }
+  bool cancelShown() { return app.form1().cancel.visible(); }
+};
+
+TEST_F(AutoRunTest, TheListsFollowTheDriveAndTheOpenedFolder) {
+  Form2& f = app.form2();
+  EXPECT_EQ(f.Drive1.drives(), (Lines{"/", "/media/card"}));
+  EXPECT_EQ(f.Dir1.path(), "/");
+  EXPECT_EQ(f.Dir1.subfolders(), (Lines{"/home", "/opt"}));
+  EXPECT_EQ(f.File1.files(), (Lines{"setup"}));
+
+  f.Dir1.setPath("/home/me");
+  EXPECT_EQ(f.Dir1.openFolders(), (Lines{"/", "/home", "/home/me"}));
+  EXPECT_EQ(f.Dir1.subfolders(), (Lines{"/home/me/My Programs"}));
+  EXPECT_EQ(f.File1.path(), "/home/me");
+  EXPECT_EQ(f.File1.files(), (Lines{"tool"}));
+
+  f.Drive1.setDrive("/media/card");  // unreadable: only the drive list moves, silently
+  EXPECT_EQ(f.Dir1.path(), "/home/me");
+  EXPECT_EQ(f.File1.files(), (Lines{"tool"}));
+  EXPECT_TRUE(app.dialogs.shown().empty());
+}
+
+TEST_F(AutoRunTest, APickedFileIsItsFolderOneSeparatorAndItsName) {
+  Form2& f = app.form2();
+  f.File1.select("setup");
+  EXPECT_EQ(f.Text1.text(), "/setup");
+  f.Dir1.setPath("/home/me");
+  EXPECT_EQ(f.Text1.text(), "/setup");  // opening a folder leaves the path box alone
+  EXPECT_EQ(f.File1.fileName(), "");
+  f.File1.select("tool");
+  EXPECT_EQ(f.Text1.text(), "/home/me/tool");
+}
+
+TEST(AutoRunDrivePaths, ADriveRootGetsOneBackslashAndTheRepairRebuildsDoubledOnes) {
+  Harness app;
+  app.files.useBackslash();
+  app.files.addDrive("C:\\");
+  app.files.addFolder("C:\\", "C:\\Games");
+  app.files.addProgram("C:\\", "setup.exe");
+  app.files.addProgram("C:\\Games", "game.exe");
+  app.program.start();
+  Form2& f = app.form2();
+  f.File1.select("setup.exe");
+  EXPECT_EQ(f.Text1.text(), "C:\\setup.exe");
+
+  f.Text1.setText("");
+  f.Text1.type("C:\\");  // too short to hold two backslashes at the third character
+  EXPECT_EQ(f.Text1.text(), "C:\\");
+  f.Text1.type("\\");
+  EXPECT_EQ(f.Text1.text(), "C:\\setup.exe");
+  f.Text1.userEdit("\\\\server\\share\\x.exe");
+  EXPECT_EQ(f.Text1.text(), "\\\\server\\share\\x.exe");
+
+  f.Dir1.setPath("C:\\Games");
+  f.File1.select("game.exe");
+  EXPECT_EQ(f.Text1.text(), "C:\\Games\\game.exe");
+}
+
+TEST_F(AutoRunTest, OkArmsAndTheStatusLineNamesThePathOnlyWhileArmed) {
+  app.form1().Selprog.click();
+  app.form2().Check1.click();  // an empty path box is accepted as it is
+  EXPECT_EQ(status(), "Run ");
+  EXPECT_FALSE(app.form2().visible());
+
+  arm();  // reopened while armed: "OK" unticks
+  EXPECT_EQ(app.form2().Check1.value(), 0);
+  EXPECT_EQ(status(), "");
+  EXPECT_TRUE(cancelShown());
+
+  arm();
+  EXPECT_EQ(status(), "Run /home/me/tool");
+  app.form1().Selprog.click();  // the earlier folder, path and tick are still there
+  EXPECT_EQ(app.form2().Dir1.path(), "/home/me");
+  EXPECT_EQ(app.form2().Check1.value(), 1);
+  app.form2().Text1.userEdit("/opt/other --fast");
+  EXPECT_EQ(status(), "Run /opt/other --fast");
+  app.form2().requestClose();  // the frame puts the picker away and keeps the choice
+  EXPECT_FALSE(app.form2().visible());
+  expire();
+  app.time.advance(1000);
+  EXPECT_EQ(app.commands.lines(), (Lines{"/opt/other --fast"}));
+}
+
+TEST_F(AutoRunTest, CancelInThePickerAndInTheMenuWithdrawTheChoice) {
+  app.form1().Selprog.click();
+  app.form2().Command1.click();  // nothing was armed: the menu item stays hidden
+  EXPECT_FALSE(cancelShown());
+
+  arm();
+  app.form1().Selprog.click();
+  app.form2().Command1.click();
+  EXPECT_EQ(app.form2().Check1.value(), 0);
+  EXPECT_EQ(app.form2().Text1.text(), "/home/me/tool");
+  EXPECT_EQ(status(), "");
+  EXPECT_TRUE(cancelShown());
+  EXPECT_FALSE(app.form2().visible());
+
+  arm();
+  app.form1().cancel.click();
+  EXPECT_EQ(app.form2().Check1.value(), 0);
+  EXPECT_EQ(status(), "");
+  EXPECT_FALSE(cancelShown());
+  expire();
+  app.time.advance(5000);
+  EXPECT_TRUE(app.commands.started().empty());
+}
+
+TEST_F(AutoRunTest, TheProgramStartsOnceOneSecondAfterTheExpiry) {
+  arm();
+  app.dialogs.whileOpen([&](const Message&) {  // the Time Up box waits for the user
+    app.time.advance(999);
+    EXPECT_TRUE(app.commands.started().empty());
+    app.form1().Selprog.click();
+    app.time.advance(1);
+    return MessageAnswer::Ok;
+  });
+  expire();
+  ASSERT_EQ(app.commands.lines(), (Lines{"/home/me/tool"}));
+  EXPECT_EQ(app.commands.started().front().style, WindowStyle::NormalWithFocus);
+  EXPECT_EQ(app.form2().Check1.value(), 0);
+  EXPECT_FALSE(app.form2().Timer1.enabled());
+  EXPECT_FALSE(app.form2().visible());
+  EXPECT_EQ(status(), "");
+  EXPECT_TRUE(cancelShown());
+
+  expire();  // the choice was used up
+  app.time.advance(5000);
+  EXPECT_EQ(app.commands.started().size(), 1U);
+}
+
+TEST_F(AutoRunTest, WithdrawingInTheSecondBeforeTheStartStillStartsIt) {
+  struct Withdrawal {
+    std::function<void()> act;
+    bool cancelShownAfter;
+  };
+  const std::vector<Withdrawal> withdrawals{
+      {[&] { app.form1().cancel.click(); }, false},
+      {[&] { app.form1().Selprog.click(), app.form2().Command1.click(); }, true},
+      {[&] { app.form1().Selprog.click(), app.form2().Check1.click(); }, true},
+  };
+  for (const Withdrawal& withdrawal : withdrawals) {
+    arm();
+    expire();
+    withdrawal.act();
+    EXPECT_EQ(status(), "");
+    app.time.advance(1000);
+    EXPECT_EQ(status(), "");
+    EXPECT_EQ(cancelShown(), withdrawal.cancelShownAfter);
+  }
+  EXPECT_EQ(app.commands.started().size(), 3U);
+}
+
+TEST_F(AutoRunTest, AProgramThatCannotStartIsReportedAfterTheChoiceIsUsedUp) {
+  arm();
+  app.commands.makeMissing("/home/me/tool");
+  expire();
+  app.dialogs.clear();
+  app.dialogs.whileOpen([&](const Message&) {
+    EXPECT_EQ(app.form2().Check1.value(), 0);
+    EXPECT_FALSE(app.form2().Timer1.enabled());
+    return MessageAnswer::Ok;
+  });
+  app.time.advance(5000);
+  ASSERT_EQ(app.dialogs.shown().size(), 1U);
+  EXPECT_EQ(app.dialogs.last(),
+            (Message{"Could not start the program: /home/me/tool/Program tidak dapat dijalankan: "
+                     "/home/me/tool\nNo such file or directory",
+                     "Auto Run Program", MessageButtons::Ok}));
+  EXPECT_EQ(status(), "");
+}
+
+TEST_F(AutoRunTest, TheTypedCommandLineReachesTheStarterUntouched) {
+  const std::string line = "\"/home/me/My Programs/tool\" --name \"two words\" ; touch x $(id)";
+  app.form1().Selprog.click();
+  app.form2().Text1.userEdit(line);
+  app.form2().Check1.click();
+  expire();
+  app.time.advance(1000);
+  EXPECT_EQ(app.commands.lines(), (Lines{line}));
+}
+
+}  // namespace
+}  // namespace reminder::test
