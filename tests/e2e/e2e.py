@@ -1,0 +1,212 @@
+"""Drives the real program under Xvfb: starts a private X display, runs the binary with
+recording stand-ins for the system commands first on PATH, types and clicks with xdotool,
+and takes screenshots.
+
+    with Session(binary, tools, out) as s:
+        main = s.wait_window("KAVELTO Time Reminder")
+        s.click_control(main, TEXT1)       # twips rectangle of a control
+        s.type("1")
+        s.screenshot("started")
+
+Standard library only; needs Xvfb and xdotool."""
+
+import argparse
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+# The main window's client area is 5430 x 6375 twips; the menu bar sits above it.
+TWIPS_PER_PIXEL = 15
+MAIN_CLIENT_HEIGHT = 425
+
+# Stand-ins record their name and arguments, one call a line, and succeed.
+STANDIN = """#!/bin/sh
+echo "$(basename "$0") $*" >> "{log}"
+"""
+SYSTEM_COMMANDS = ("systemctl", "shutdown", "pkill")
+
+
+def arguments():
+    """The options every end-to-end test takes from ctest."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--binary", required=True, help="the program to run")
+    parser.add_argument("--tools", required=True, help="folder holding screen-grab")
+    parser.add_argument("--out", required=True, help="folder for screenshots")
+    return parser.parse_args()
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Session:
+    def __init__(self, binary, tools, out, env=None, standins=SYSTEM_COMMANDS, size="1024x768"):
+        self.binary = str(pathlib.Path(binary).resolve())
+        self.tools = pathlib.Path(tools).resolve()
+        self.out = pathlib.Path(out)
+        self.out.mkdir(parents=True, exist_ok=True)
+        self.extra_env = env or {}
+        self.standin_names = standins
+        self.size = size
+        self.xvfb = None
+        self.app = None
+        self.home = None
+
+    # -- lifetime -----------------------------------------------------------------------
+    def __enter__(self):
+        self.home = pathlib.Path(tempfile.mkdtemp(prefix="reminder-e2e-"))
+        self.log = self.home / "commands.log"
+        self.log.touch()
+        bin_dir = self.home / "bin"
+        bin_dir.mkdir()
+        for name in self.standin_names:
+            path = bin_dir / name
+            path.write_text(STANDIN.format(log=self.log))
+            path.chmod(0o755)
+        self._start_display()
+        self.env = dict(os.environ)
+        self.env.update({
+            "DISPLAY": self.display,
+            "PATH": f"{bin_dir}:{os.environ.get('PATH', '/usr/bin:/bin')}",
+            "HOME": str(self.home),
+            "XDG_RUNTIME_DIR": str(self.home),
+            "QT_QPA_PLATFORM": "xcb",
+            "LANG": "en_US.UTF-8",
+        })
+        self.env.pop("LC_ALL", None)
+        self.env.update(self.extra_env)
+        self.started_at = time.monotonic()
+        self.app = subprocess.Popen([self.binary], env=self.env, cwd=self.home)
+        return self
+
+    def __exit__(self, *exc):
+        for proc in (self.app, self.xvfb):
+            if proc and proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+        shutil.rmtree(self.home, ignore_errors=True)
+        return False
+
+    def _start_display(self):
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{self.size}x24", "-nolisten",
+             "tcp", "-noreset"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+        os.close(write)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(read, 16)
+            check(chunk, "Xvfb did not start")
+            number += chunk
+        os.close(read)
+        self.display = ":" + number.decode().strip()
+
+    # -- the desktop --------------------------------------------------------------------
+    def xdotool(self, *args, timeout=30):
+        result = subprocess.run(["xdotool", *map(str, args)], env={**os.environ, "DISPLAY": self.display},
+                                capture_output=True, text=True, timeout=timeout)
+        return result.stdout.strip()
+
+    def find_windows(self, title):
+        """Visible windows whose whole title is `title`."""
+        found = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$")
+        return [int(w) for w in found.split()] if found else []
+
+    def wait_window(self, title, timeout=20.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            check(self.app.poll() is None, f"the program ended while waiting for '{title}'")
+            windows = self.find_windows(title)
+            if windows:
+                return windows[0]
+            time.sleep(0.05)
+        raise Failure(f"no window '{title}' within {timeout} s")
+
+    def wait_gone(self, title, timeout=10.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if not self.find_windows(title):
+                return
+            time.sleep(0.05)
+        raise Failure(f"window '{title}' still shown after {timeout} s")
+
+    def geometry(self, window):
+        values = dict(line.split("=") for line in
+                      self.xdotool("getwindowgeometry", "--shell", window).splitlines())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def client_origin(self, window, client_height=MAIN_CLIENT_HEIGHT):
+        """Top-left of a window's client area: below its menu bar, if it has one."""
+        x, y, _, height = self.geometry(window)
+        return x, y + height - client_height
+
+    def click(self, x, y):
+        self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("click", 1)
+
+    def click_control(self, window, rect, client_height=MAIN_CLIENT_HEIGHT):
+        """Clicks the middle of a control given by its twips rectangle (left, top, w, h)."""
+        left, top, width, height = rect
+        ox, oy = self.client_origin(window, client_height)
+        self.click(ox + (left + width // 2) // TWIPS_PER_PIXEL,
+                   oy + (top + height // 2) // TWIPS_PER_PIXEL)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", 30, text)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", 30, *keys)
+
+    def menu(self, window, bar_index, *moves):
+        """Opens the menu-bar menu at `bar_index` (0 = Control) and presses `moves`, which
+        are xdotool key names such as Down, Right, Return."""
+        x, y, _, _ = self.geometry(window)
+        self.click(x + 12, y + 8)  # the first menu of the bar
+        time.sleep(0.2)
+        for _ in range(bar_index):
+            self.key("Right")
+        self.key(*moves)
+
+    def screenshot(self, name):
+        path = self.out / f"{name}.png"
+        subprocess.run([str(self.tools / "screen-grab"), str(path)],
+                       env={**os.environ, "DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb"},
+                       check=True, timeout=30, capture_output=True)
+        return path
+
+    # -- the program --------------------------------------------------------------------
+    def commands(self):
+        """The system commands the program started, in order."""
+        return [line for line in self.log.read_text().splitlines() if line]
+
+    def wait_exit(self, timeout=10.0):
+        try:
+            return self.app.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the program still runs after {timeout} s")
+
+    def running(self):
+        return self.app.poll() is None
+
+
+def run(test):
+    """Runs `test(args)` and turns a failure into a message and exit status 1."""
+    args = arguments()
+    try:
+        test(args)
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)
+    print("passed")
