@@ -23,6 +23,16 @@ QString folderName(const std::string& path) {
   return part.isEmpty() ? p : part;
 }
 
+// A folder list draws no expand arrows: every level stays open.
+class FolderTree final : public QTreeWidget {
+ public:
+  using QTreeWidget::QTreeWidget;
+
+ protected:
+  void drawBranches(QPainter* /*painter*/, const QRect& /*rect*/,
+                    const QModelIndex& /*index*/) const override {}
+};
+
 QTreeWidgetItem* folderItem(const std::string& path, bool open) {
   auto* item = new QTreeWidgetItem({folderName(path)});
   item->setData(0, Qt::UserRole, QString::fromStdString(path));
@@ -66,7 +76,7 @@ QWidget* makeDriveList(DriveList& list, QWidget* parent) {
 // The folders from the root down to the open one, each inside the one above, and the open
 // folder's subfolders inside it. Double-click or Enter opens a folder.
 QWidget* makeDirList(DirList& list, QWidget* parent) {
-  auto* widget = new QTreeWidget(parent);
+  auto* widget = new FolderTree(parent);
   applyCommon(*widget, list);
   widget->setAccessibleName(QStringLiteral("Folder"));
   widget->setHeaderHidden(true);
