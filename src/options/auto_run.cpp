@@ -40,14 +40,16 @@ void attach(Context& context, Form2& form) {
   // other picker.
   form.onCloseRequest = [&form] { form.hide(); };
 
-  std::vector<std::string> drives = context.platform.files.drives();
-  const std::string first = drives.empty() ? std::string() : drives.front();
-  form.Drive1.setDrives(std::move(drives));
-  form.Drive1.setDrive(first);
+  // Browsing starts at the first drive.
+  form.Drive1.setDrives(context.platform.files.drives());
+  if (!form.Drive1.drives().empty()) form.Drive1.setDrive(form.Drive1.drives().front());
 }
 
 void Selprog_Click(Context& context) {
-  picker(context).show();
+  Form2& form = picker(context);
+  // Media plugged in since the picker was last open show up among the drives.
+  form.Drive1.setDrives(context.platform.files.drives());
+  form.show();
 }
 
 void Drive1_Change(Context& context) {

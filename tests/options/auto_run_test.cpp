@@ -52,6 +52,10 @@ TEST_F(AutoRunTest, TheListsFollowTheDriveAndFolderAndAPickIsFolderSeparatorName
   EXPECT_EQ(f.Dir1.path(), "/home/me");
   EXPECT_EQ(f.File1.files(), (Lines{"tool"}));
   EXPECT_TRUE(app.dialogs.shown().empty());
+
+  app.files.addDrive("/media/stick");  // plugged in later: there when the picker opens
+  app.form1().Selprog.click();
+  EXPECT_EQ(f.Drive1.drives(), (Lines{"/", "/media/card", "/media/stick"}));
 }
 
 TEST(AutoRunDrivePaths, ADriveRootGetsOneBackslashAndTheRepairRebuildsDoubledOnes) {
