@@ -1,7 +1,10 @@
 #include "app/wiring.h"
 
+#include "alarm/alarm_entry.h"
+#include "alarm/arming.h"
 #include "alarm/clock.h"
 #include "app/shell.h"
+#include "expiry/alarm_trigger.h"
 #include "expiry/time_up_window.h"
 #include "lang/language.h"
 #include "options/auto_close.h"
@@ -17,6 +20,9 @@ void attachForm1(Context& context, Form1& form) {
   autoshutdown::attach(context, form);
   language::attach(context, form);
   clock::attach(context, form);
+  alarm::attachEntry(context, form);
+  alarm::attachArming(context, form);
+  expiry::attachAlarmTrigger(context, form);
   autorun::attach(context, form);
   autoclose::attach(context, form);
 }

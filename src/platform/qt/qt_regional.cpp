@@ -1,5 +1,6 @@
 #include "platform/qt/qt_regional.h"
 
+#include <QRegularExpression>
 #include <QTime>
 
 namespace reminder {
@@ -7,7 +8,7 @@ namespace reminder {
 QtRegional::QtRegional() : QtRegional(QLocale::system()) {}
 
 QtRegional::QtRegional(const QLocale& locale)
-    : locale_(locale), timeFormat_(withoutTimeZone(locale.timeFormat(QLocale::LongFormat))) {
+    : locale_(locale), timeFormat_(clockTimeFormat(locale.timeFormat(QLocale::LongFormat))) {
   locale_.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
 }
 
@@ -28,17 +29,22 @@ std::string QtRegional::timeText(const TimeOfDay& time) const {
   return locale_.toString(QTime(time.hour, time.minute, time.second), timeFormat_).toStdString();
 }
 
-QString withoutTimeZone(const QString& format) {
-  QString result;
-  bool quoted = false;
-  for (qsizetype i = 0; i < format.size(); ++i) {
-    const QChar c = format.at(i);
-    if (c == u'\'') quoted = !quoted;
-    if (!quoted && c == u't') continue;
-    result.append(c);
+QString clockTimeFormat(const QString& longFormat) {
+  // "t", or the zone set off in brackets: "(t)", "[t]".
+  static const QRegularExpression zone(QStringLiteral("[(\\[]?t+[)\\]]?"));
+  // Split at the quotes: even parts are fields and separators, odd parts quoted literals.
+  QStringList parts = longFormat.split(u'\'');
+  for (qsizetype i = 0; i < parts.size(); i += 2) {
+    parts[i].remove(zone);
+    // A day period that Qt cannot write would show as a literal "B".
+    parts[i].replace(u'B', QStringLiteral("AP"));
   }
-  // The zone stood at one end or between fields: drop the blanks it leaves behind.
-  return result.simplified();
+  QString format = parts.join(u'\'');
+  // The zone stood at one end: drop the blanks and the comma that led up to it.
+  const auto leftOver = [](QChar c) { return c.isSpace() || c == u','; };
+  while (!format.isEmpty() && leftOver(format.back())) format.chop(1);
+  while (!format.isEmpty() && leftOver(format.front())) format.remove(0, 1);
+  return format;
 }
 
 }  // namespace reminder

@@ -21,8 +21,7 @@ class QtRegional final : public Regional {
   QString timeFormat_;
 };
 
-// The locale's long time format without its time-zone field, which a clock on the desk
-// does not show.
-[[nodiscard]] QString withoutTimeZone(const QString& format);
+// The locale's long time format as a clock on the desk shows it: without the time zone.
+[[nodiscard]] QString clockTimeFormat(const QString& longFormat);
 
 }  // namespace reminder

@@ -1,0 +1,80 @@
+#include "alarm/arming.h"
+
+#include "alarm/alarm_entry.h"
+#include "alarm/clock.h"
+#include "options/auto_shutdown.h"
+
+namespace reminder::alarm {
+
+namespace {
+
+void appendToComposedTime(Form1& f, const std::string& part) {
+  f.Text2.setText(f.Text2.text() + part);
+}
+
+void askAboutAutoShutdown(Context& context) {
+  Form1& f = context.windows.form1();
+  Dialogs& dialogs = context.platform.dialogs;
+  const bool yes =
+      dialogs.show({kAutoShutdownQuestion, "Exit", MessageButtons::YesNo}) == MessageAnswer::Yes;
+  autoshutdown::SetMarks(f, yes);
+  if (yes) {
+    const std::string& at = f.Text3.text();
+    dialogs.show({"Your Computer shut down automatic on " + at +
+                      "/Komputer anda akan di matikan secara otomatis pada pukul " + at,
+                  "Information", MessageButtons::Ok});
+  }
+  autoshutdown::ShowAutoShutdownStatus(context);
+}
+
+}  // namespace
+
+void attachArming(Context& context, Form1& form) {
+  form.Command2.onClick = [&context] { Command2_Click(context); };
+  form.Command3.onClick = [&context] { Command3_Click(context); };
+}
+
+void Command2_Click(Context& context) {
+  Form1& f = context.windows.form1();
+  // A target the clock can never show would leave the alarm armed and silent for ever, so
+  // the entry is checked first and the target written as the clock writes that time.
+  const std::optional<TimeOfDay> time = entryTime(
+      context.platform.regional,
+      {f.Text5.text(), f.Text6.text(), f.Text7.text(), f.Option1.value(), f.Option2.value()},
+      clock::offersAmPm(clock::clockText(context)));
+  if (!time) {
+    context.platform.dialogs.show({kInvalidTime, "Alarm", MessageButtons::Ok});
+    return;
+  }
+  appendToComposedTime(f, f.Text5.text() + ":");
+  appendToComposedTime(f, f.Text6.text() + ":");
+  appendToComposedTime(f, f.Text7.text());
+  f.Text3.setText(clock::clockText(context, *time));
+  f.Command2.setEnabled(false);
+  f.Text5.setEnabled(false);
+  f.Text6.setEnabled(false);
+  f.Text7.setEnabled(false);
+  askAboutAutoShutdown(context);
+  f.Option1.setEnabled(false);
+  f.Option2.setEnabled(false);
+}
+
+void Command3_Click(Context& context) {
+  Form1& f = context.windows.form1();
+  f.Command2.setEnabled(true);
+  f.Text3.setText("");
+  f.Text2.setText("");
+  autoshutdown::SetAutoShutdown(context, false);
+  f.Option2.setEnabled(true);
+  f.Option1.setEnabled(true);
+  f.Text5.setEnabled(true);
+  f.Text6.setEnabled(true);
+  f.Text7.setEnabled(true);
+}
+
+void CancelButtonHousekeeping(Context& context) {
+  Form1& f = context.windows.form1();
+  f.Command3.setEnabled(!f.Text3.text().empty());
+}
+
+}  // namespace reminder::alarm

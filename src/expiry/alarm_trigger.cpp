@@ -1,0 +1,40 @@
+#include "expiry/alarm_trigger.h"
+
+#include "alarm/arming.h"
+#include "alarm/clock.h"
+#include "expiry/expiry_sequence.h"
+
+namespace reminder::expiry {
+
+void attachAlarmTrigger(Context& context, Form1& form) {
+  form.Label5.onChange = [&context] { Label5_Change(context); };
+}
+
+void Label5_Change(Context& context) {
+  Form1& f = context.windows.form1();
+  if (f.Label5.caption() == f.Text3.text()) {
+    RunExpirySequence(context);
+    ResetAlarmAfterExpiry(context);
+  }
+  clock::ClockHousekeeping(context);
+  alarm::CancelButtonHousekeeping(context);
+}
+
+void ResetAlarmAfterExpiry(Context& context) {
+  Form1& f = context.windows.form1();
+  f.Command2.setEnabled(true);
+  f.Option1.setValue(false);
+  f.Option2.setValue(false);
+  f.Text5.setText("");
+  f.Text6.setText("");
+  f.Text7.setText("");
+  f.Option2.setEnabled(true);
+  f.Option1.setEnabled(true);
+  f.Text3.setText("");
+  f.Text2.setText("");
+  f.Text5.setEnabled(true);
+  f.Text6.setEnabled(true);
+  f.Text7.setEnabled(true);
+}
+
+}  // namespace reminder::expiry
