@@ -1,10 +1,13 @@
 """The two pickers through the real windows: a script with blanks in its path picked by
 walking the drive, folder and file lists with mouse and keyboard, two players ticked, both
-choices confirmed, and the status lines naming them."""
+choices confirmed, an alarm armed a few seconds ahead. After it goes off the script has run
+once, the stand-in pkill has recorded the two players in order, and both status lines are
+empty."""
 
 import os
 import re
 import subprocess
+import time
 
 import e2e
 
@@ -19,6 +22,16 @@ FORM3_HEIGHT = 204
 WMPLAYER = (360, 720, 2895, 255)
 REALPLAY = (360, 1680, 2295, 375)
 FORM3_OK = (3000, 2160, 735, 375)
+# The alarm's entry in the main window, in twips.
+HOUR = (2640, 2520, 375, 285)
+MINUTE = (3240, 2520, 375, 285)
+SECOND = (3840, 2520, 375, 285)
+AM = (4440, 2520, 375, 315)
+PM = (4800, 2520, 375, 315)
+ALARM_START = (360, 3120, 855, 255)
+# The Time Up window's size in pixels and its OK picture in twips.
+SPLASH_SIZE = (492, 283)
+SPLASH_OK = (480, 3120, 960, 705)
 # The status lines Label12 and Label17 in the main window's client area, in pixels.
 RUN_LINE = (40, 272, 300, 13)
 CLOSE_LINE = (40, 296, 300, 13)
@@ -43,6 +56,18 @@ def text_pixels(s, window, area):
     background = colour(oy + y, ox + x)
     return sum(1 for row in range(oy + y, oy + y + h) for col in range(ox + x, ox + x + w)
                if sum(abs(a - b) for a, b in zip(colour(row, col), background)) > 90)
+
+
+def arm_alarm(s, main, at):
+    """Arms the alarm at the time `at` on the 12-hour clock, answering No to auto shutdown."""
+    for field, value in ((HOUR, at.tm_hour % 12 or 12), (MINUTE, at.tm_min), (SECOND, at.tm_sec)):
+        s.click_control(main, field)
+        s.type(f"{value:02d}")
+    s.click_control(main, AM if at.tm_hour < 12 else PM)
+    s.click_control(main, ALARM_START)
+    s.wait_window("Exit")
+    s.key("Escape")  # No
+    s.wait_gone("Exit")
 
 
 def test(args):
@@ -81,6 +106,23 @@ def test(args):
         e2e.check(text_pixels(s, main, CLOSE_LINE) > 0, "the auto-close line names no player")
         e2e.check(not (s.home / "marker").exists(), "the program started before any expiry")
         e2e.check(s.commands() == [], f"commands started before any expiry: {s.commands()}")
+
+        arm_alarm(s, main, time.localtime(time.time() + 8))
+        s.wait_window("Stop", timeout=15)
+        s.screenshot("time-up")
+        s.key("Return")
+        s.wait_gone("Stop")
+        splash = next(w for w in s.find_windows("") if s.geometry(w)[2:] == SPLASH_SIZE)
+        s.click_control(splash, SPLASH_OK, SPLASH_SIZE[1])
+        time.sleep(2)  # time for a second start, which must not come
+        s.screenshot("after-expiry")
+        marker = s.home / "marker"
+        e2e.check(marker.exists() and marker.read_text() == "ran\n",
+                  "the picked program did not run exactly once")
+        e2e.check(s.commands() == ["pkill -x wmplayer\\.exe", "pkill -x realplay\\.exe"],
+                  f"the players were not closed in order: {s.commands()}")
+        e2e.check(text_pixels(s, main, RUN_LINE) == 0, "the auto-run line still speaks")
+        e2e.check(text_pixels(s, main, CLOSE_LINE) == 0, "the auto-close line still speaks")
 
 
 e2e.run(test)
