@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu-core fonts-liberation fonts-urw-base35
 )
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth xdotool x11-utils python3)
+  packages+=(xvfb xauth xdotool x11-utils python3 procps)
 fi
 
 missing=()

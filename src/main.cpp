@@ -4,13 +4,20 @@
 #include "app/program.h"
 #include "forms/credits.h"
 #include "platform/native/immediate_exit.h"
-#include "platform/posix/posix_command_starter.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_regional.h"
 #include "platform/qt/qt_timer_service.h"
 #include "platform/qt/view/qt_view.h"
+
+#ifdef _WIN32
+#include "platform/windows/windows_command_starter.h"
+using SystemCommandStarter = reminder::WindowsCommandStarter;
+#else
+#include "platform/posix/posix_command_starter.h"
+using SystemCommandStarter = reminder::PosixCommandStarter;
+#endif
 
 int main(int argc, char* argv[]) {
   using namespace reminder;
@@ -27,7 +34,7 @@ int main(int argc, char* argv[]) {
   QtClock clock;
   QtRegional regional;
   QtDialogs dialogs([&view] { return view.dialogParent(); });
-  PosixCommandStarter commands;
+  SystemCommandStarter commands;
   ImmediateExit process;
   PosixFileSystem files;
   Platform platform{timers, clock, regional, dialogs, commands, process, files};

@@ -4,7 +4,9 @@
 #include "alarm/arming.h"
 #include "alarm/clock.h"
 #include "app/shell.h"
+#include "countdown/countdown.h"
 #include "expiry/alarm_trigger.h"
+#include "expiry/countdown_trigger.h"
 #include "expiry/time_up_window.h"
 #include "lang/language.h"
 #include "options/auto_close.h"
@@ -23,6 +25,8 @@ void attachForm1(Context& context, Form1& form) {
   alarm::attachEntry(context, form);
   alarm::attachArming(context, form);
   expiry::attachAlarmTrigger(context, form);
+  countdown::attach(context, form);
+  expiry::attachCountdownTrigger(context, form);
   autorun::attach(context, form);
   autoclose::attach(context, form);
 }

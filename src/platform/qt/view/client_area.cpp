@@ -56,7 +56,8 @@ class WidgetBuilder final : public ControlVisitor {
   void visit(FileList& c) override { add(makeFileList(c, parentOf(c)), true); }
   void visit(Line& line) override {
     lines_.push_back(&line);
-    line.setObserver([this](Property) { area_.update(); });
+    // The builder is gone once the window is built: the observer keeps the area itself.
+    line.setObserver([area = &area_](Property) { area->update(); });
   }
 
  private:

@@ -22,8 +22,11 @@ QWidget* makeTextBox(TextBox& box, QWidget* parent) {
   auto* widget = new QLineEdit(parent);
   applyCommon(*widget, box);
   if (box.layout.flat) {
-    widget->setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid palette(shadow); padding: 0px 1px; }"));
+    widget->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid palette(shadow); padding: 0px; }"));
+    // Qt keeps two pixels either side of the text on top of the border; a flat box keeps
+    // one, so narrow boxes (two digits in 17 pixels) show their text whole.
+    widget->setTextMargins(-1, 0, -1, 0);
   }
   widget->setReadOnly(box.locked());
   widget->setAccessibleName(QString::fromStdString(

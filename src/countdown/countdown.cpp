@@ -1,0 +1,135 @@
+#include "countdown/countdown.h"
+
+#include <algorithm>
+#include <array>
+
+#include "options/auto_shutdown.h"
+
+namespace reminder::countdown {
+
+namespace {
+
+const std::array kTimers{&Form1::Timer3, &Form1::Timer4, &Form1::Timer5, &Form1::Timer6};
+const std::array kArms{&Form1::Line6, &Form1::Line7, &Form1::Line8, &Form1::Line9};
+
+// A whole number of minutes, blanks around it and leading zeros allowed. Anything else
+// would give a countdown that never reaches "0", or one with no number to lower.
+bool wholeMinutes(const Regional& regional, const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  const auto last = text.find_last_not_of(' ');
+  const bool digitsOnly = std::all_of(text.begin() + static_cast<std::ptrdiff_t>(first),
+                                      text.begin() + static_cast<std::ptrdiff_t>(last) + 1,
+                                      [](char c) { return c >= '0' && c <= '9'; });
+  const std::optional<double> minutes = regional.toNumber(text);
+  return digitsOnly && minutes && *minutes >= 1 && *minutes <= kMostMinutes;
+}
+
+// Both fields hold whole numbers while a countdown runs: Start lets nothing else into the
+// minutes field and locks it, and only this module writes the seconds counter.
+std::string oneLess(const Regional& regional, const std::string& text) {
+  return regional.numberText(regional.toNumber(text).value_or(0) - 1);
+}
+
+std::string autoShutdownNotice(const std::string& minutes) {
+  return "Your Computer shut down automatic after " + minutes + " Minute(s) passed" +
+         "/Komputer anda akan di matikan secara otomatis setelah " + minutes + " Menit berlalu";
+}
+
+}  // namespace
+
+void attach(Context& context, Form1& form) {
+  form.Command1.onClick = [&context] { Command1_Click(context); };
+  form.Command4.onClick = [&context] { Command4_Click(context); };
+  form.Timer3.onTimer = [&context] { Timer3_Timer(context); };
+  form.Timer4.onTimer = [&context] { Timer4_Timer(context); };
+  form.Timer5.onTimer = [&context] { Timer5_Timer(context); };
+  form.Timer6.onTimer = [&context] { Timer6_Timer(context); };
+  form.Text8.onChange = [&context] { Text8_Change(context); };
+}
+
+bool running(const Form1& form) {
+  return form.Text8.visible();
+}
+
+void stopTicking(Form1& form) {
+  for (const auto timer : kTimers) (form.*timer).setEnabled(false);
+  form.Text8.setVisible(false);
+  for (const auto arm : kArms) (form.*arm).setVisible(false);
+}
+
+void Command1_Click(Context& context) {
+  Form1& form = context.windows.form1();
+  Dialogs& dialogs = context.platform.dialogs;
+  const std::string minutes = form.Text1.text();
+  if (!wholeMinutes(context.platform.regional, minutes)) {
+    dialogs.show({kMinutesPrompt, "Countdown", MessageButtons::Ok});
+    return;
+  }
+  form.Text1.setLocked(true);
+  form.Command1.setEnabled(false);
+  form.Command4.setEnabled(true);
+  form.Label15.setCaption("Time Set to " + minutes + " Minute");
+  const bool shutDown =
+      dialogs.show({kAutoShutdownQuestion, "Exit", MessageButtons::YesNo}) == MessageAnswer::Yes;
+  autoshutdown::SetMarks(form, shutDown);
+  if (shutDown) dialogs.show({autoShutdownNotice(minutes), "Information", MessageButtons::Ok});
+  autoshutdown::ShowAutoShutdownStatus(context);
+  form.Text8.setText("60");
+  for (const auto timer : kTimers) (form.*timer).setEnabled(true);
+  form.Text8.setVisible(true);
+}
+
+void Command4_Click(Context& context) {
+  Form1& form = context.windows.form1();
+  form.Text1.setLocked(false);
+  // The alarm's housekeeping enables it again at the next clock change if an alarm is armed.
+  form.Command3.setEnabled(false);
+  form.Command1.setEnabled(true);
+  form.Text1.setText("");
+  form.Label15.setCaption("");
+  autoshutdown::SetAutoShutdown(context, false);
+  // The field is empty now: nothing to start or cancel until a new number is typed.
+  form.Command1.setEnabled(false);
+  form.Command4.setEnabled(false);
+  stopTicking(form);
+}
+
+void Timer3_Timer(Context& context) {
+  Form1& form = context.windows.form1();
+  form.Line6.setVisible(true);
+  form.Line9.setVisible(false);
+}
+
+void Timer4_Timer(Context& context) {
+  Form1& form = context.windows.form1();
+  if (form.Text8.visible()) form.Command1.setEnabled(false);
+  form.Line6.setVisible(false);
+  form.Line7.setVisible(true);
+  form.Text8.setText(oneLess(context.platform.regional, form.Text8.text()));
+}
+
+void Timer5_Timer(Context& context) {
+  Form1& form = context.windows.form1();
+  form.Line6.setVisible(false);
+  form.Line7.setVisible(false);
+  form.Line8.setVisible(true);
+}
+
+void Timer6_Timer(Context& context) {
+  Form1& form = context.windows.form1();
+  form.Line6.setVisible(false);
+  form.Line7.setVisible(false);
+  form.Line8.setVisible(false);
+  form.Line9.setVisible(true);
+}
+
+void Text8_Change(Context& context) {
+  Form1& form = context.windows.form1();
+  if (form.Text8.text() != "0") return;
+  form.Text8.setText("60");
+  // Lowering the minutes field runs its change handler, which decides whether time is up.
+  form.Text1.setText(oneLess(context.platform.regional, form.Text1.text()));
+}
+
+}  // namespace reminder::countdown

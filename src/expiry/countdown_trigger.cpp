@@ -1,0 +1,32 @@
+#include "expiry/countdown_trigger.h"
+
+#include "countdown/countdown.h"
+#include "expiry/expiry_sequence.h"
+
+namespace reminder::expiry {
+
+void attachCountdownTrigger(Context& context, Form1& form) {
+  form.Text1.onChange = [&context] { Text1_Change(context); };
+}
+
+void Text1_Change(Context& context) {
+  Form1& form = context.windows.form1();
+  // Only the countdown's own minute step ends it. A "0" typed into the idle field is a user
+  // on the way to "05", and must not shut the computer down.
+  if (form.Text1.text() == "0" && countdown::running(form)) {
+    RunExpirySequence(context);
+    ResetCountdownAfterExpiry(context);
+  }
+  // Start stays disabled for the whole run: pressing it again would restart the minute.
+  if (countdown::running(form)) return;
+  form.Command1.setEnabled(form.Text1.text() != "0");
+}
+
+void ResetCountdownAfterExpiry(Context& context) {
+  Form1& form = context.windows.form1();
+  form.Label15.setCaption("");
+  form.Text1.setLocked(false);
+  countdown::stopTicking(form);
+}
+
+}  // namespace reminder::expiry

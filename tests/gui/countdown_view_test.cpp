@@ -1,0 +1,124 @@
+// The countdown as a user sees it: typing into the real field, pressing the real button,
+// and the windows on screen while it runs and when time is up.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/program.h"
+#include "platform/qt/view/form_window.h"
+#include "platform/qt/view/qt_view.h"
+#include "support/fake_file_system.h"
+#include "support/fake_process.h"
+#include "support/fake_regional.h"
+#include "support/recording_starter.h"
+#include "support/scripted_dialogs.h"
+#include "support/virtual_time.h"
+
+namespace reminder::test {
+namespace {
+
+// How many pixels of `image` are ink, darker than mid grey.
+int inkOf(const QImage& image) {
+  int ink = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ink += static_cast<int>(qGray(image.pixel(x, y)) < 128);
+  }
+  return ink;
+}
+
+// The ink of the text in a one-pixel framed box, and of the same text drawn whole.
+int inkInside(QWidget& box) {
+  const QImage image = box.grab().toImage();
+  return inkOf(image.copy(1, 1, image.width() - 2, image.height() - 2));
+}
+int inkOfWhole(const QString& text, const QFont& font) {
+  QImage image(200, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(10, 40, text);
+  painter.end();
+  return inkOf(image);
+}
+
+class CountdownViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    program.start();
+    window(program.windows().form1())->show();
+  }
+
+  view::FormWindow* window(const Form& form) { return view.windowOf(form); }
+  template <typename Widget>
+  Widget* widget(const Form& form, const char* name) {
+    return window(form)->findChild<Widget*>(QString::fromLatin1(name));
+  }
+  void snapshot(const Form& form, const QString& name) {
+    window(form)->grab().save(QStringLiteral("countdown-%1.png").arg(name));
+  }
+
+  view::QtView view;
+  VirtualTime time;
+  FakeRegional regional;
+  ScriptedDialogs dialogs;
+  RecordingStarter commands;
+  FakeProcess process;
+  FakeFileSystem files;
+  Platform platform{time, time, regional, dialogs, commands, process, files};
+  Program program{platform, [this](Form& form) { view.render(form); }};
+};
+
+TEST_F(CountdownViewTest, ARunShowsItsSecondsWholeAndEndsInTheTimeUpWindow) {
+  const Form1& form1 = program.windows().form1();
+  auto* minutes = widget<QLineEdit>(form1, "Text1");
+  auto* start = widget<QPushButton>(form1, "Command1");
+  auto* counter = widget<QLineEdit>(form1, "Text8");
+  ASSERT_NE(minutes, nullptr);
+  ASSERT_NE(counter, nullptr);
+
+  QTest::keyClicks(minutes, QStringLiteral("1"));
+  ASSERT_TRUE(start->isEnabled());
+  dialogs.answer(MessageAnswer::No);
+  QTest::mouseClick(start, Qt::LeftButton);
+
+  EXPECT_TRUE(minutes->isReadOnly());
+  EXPECT_FALSE(start->isEnabled());
+  EXPECT_TRUE(counter->isVisible());
+  EXPECT_EQ(counter->text(), QStringLiteral("60"));
+  // The narrow counter shows its two digits whole, not scrolled or cut.
+  EXPECT_GE(inkInside(*counter), inkOfWhole(QStringLiteral("60"), counter->font()) * 9 / 10);
+  snapshot(form1, QStringLiteral("Form1-start"));
+
+  time.advance(1500);
+  EXPECT_EQ(counter->text(), QStringLiteral("59"));
+  snapshot(form1, QStringLiteral("Form1-running"));
+
+  time.advance(58'500);
+  const FrmSplash& splash = program.windows().frmSplash();
+  EXPECT_TRUE(window(splash)->isVisible());
+  EXPECT_FALSE(counter->isVisible());
+  EXPECT_EQ(minutes->text(), QStringLiteral("0"));
+  EXPECT_FALSE(minutes->isReadOnly());
+  snapshot(splash, QStringLiteral("frmSplash"));
+  snapshot(form1, QStringLiteral("Form1-expired"));
+
+  QWidget* ok = window(splash)->findChild<QWidget*>(QStringLiteral("Image1"));
+  QTest::mouseClick(ok, Qt::LeftButton);
+  EXPECT_FALSE(window(splash)->isVisible());
+}
+
+}  // namespace
+}  // namespace reminder::test
+
+int main(int argc, char* argv[]) {
+  // No display is needed, also when the test runner lists the tests.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
