@@ -10,6 +10,7 @@
 #include "expiry/time_up_window.h"
 #include "lang/language.h"
 #include "options/auto_close.h"
+#include "options/auto_run.h"
 #include "options/auto_shutdown.h"
 
 namespace reminder {
@@ -26,6 +27,8 @@ void attachForm1(Context& context, Form1& form) {
   expiry::attachAlarmTrigger(context, form);
   countdown::attach(context, form);
   expiry::attachCountdownTrigger(context, form);
+  autorun::attach(context, form);
+  autoclose::attach(context, form);
 }
 
 }  // namespace
@@ -33,6 +36,7 @@ void attachForm1(Context& context, Form1& form) {
 void attachBehaviour(Context& context, Form& form) {
   if (auto* form1 = dynamic_cast<Form1*>(&form)) attachForm1(context, *form1);
   if (auto* splash = dynamic_cast<FrmSplash*>(&form)) timeup::attach(context, *splash);
+  if (auto* form2 = dynamic_cast<Form2*>(&form)) autorun::attach(context, *form2);
   if (auto* form3 = dynamic_cast<Form3*>(&form)) autoclose::attach(context, *form3);
 }
 

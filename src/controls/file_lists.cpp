@@ -2,6 +2,14 @@
 
 namespace reminder {
 
+namespace {
+
+bool isSeparator(char c) {
+  return c == '/' || c == '\\';
+}
+
+}  // namespace
+
 void DriveList::setDrives(std::vector<std::string> drives) {
   drives_ = std::move(drives);
   notify(Property::Items);
@@ -21,6 +29,19 @@ void DirList::setPath(std::string path) {
   if (onChange) onChange();
 }
 
+std::vector<std::string> DirList::openFolders() const {
+  // The root keeps its separator ("/", "C:\"); every folder below it ends before one.
+  if (path_.empty()) return {};
+  const std::size_t rootEnd = path_.find_first_of("/\\");
+  if (rootEnd == std::string::npos) return {path_};
+  std::vector<std::string> chain{path_.substr(0, rootEnd + 1)};
+  for (std::size_t i = rootEnd + 1; i <= path_.size(); ++i) {
+    if (i < path_.size() && !isSeparator(path_[i])) continue;
+    if (!isSeparator(path_[i - 1])) chain.push_back(path_.substr(0, i));
+  }
+  return chain;
+}
+
 void DirList::setSubfolders(std::vector<std::string> subfolders) {
   subfolders_ = std::move(subfolders);
   notify(Property::Items);
@@ -29,6 +50,7 @@ void DirList::setSubfolders(std::vector<std::string> subfolders) {
 void FileList::setPath(std::string path) {
   if (path_ == path) return;
   path_ = std::move(path);
+  setFileName("");
   notify(Property::Path);
 }
 

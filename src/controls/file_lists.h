@@ -7,7 +7,8 @@
 
 namespace reminder {
 
-// The drive list: the roots a user can browse. Choosing another drive raises Change.
+// The drive list: the roots a user can browse. Choosing another drive, by the user or by
+// code, raises Change.
 class DriveList final : public Control {
  public:
   using Control::Control;
@@ -26,15 +27,20 @@ class DriveList final : public Control {
   std::string drive_;
 };
 
-// The folder list: the open folder's path and the subfolders it holds. Opening another
-// folder raises Change.
+// The folder list: the open folder with the folders above it, and the subfolders it holds.
+// Opening another folder, by the user or by code, raises Change.
 class DirList final : public Control {
  public:
   using Control::Control;
   void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
+  // The open folder; it ends with a separator only when it is a root ("/", "C:\").
   [[nodiscard]] const std::string& path() const { return path_; }
   void setPath(std::string path);
+
+  // Full paths from the root down to the open folder, the open folder last: what the list
+  // shows above the subfolders, so that the user can go up.
+  [[nodiscard]] std::vector<std::string> openFolders() const;
 
   // Full paths of the subfolders of `path`, in the order shown.
   [[nodiscard]] const std::vector<std::string>& subfolders() const { return subfolders_; }
@@ -47,13 +53,13 @@ class DirList final : public Control {
   std::vector<std::string> subfolders_;
 };
 
-// The file list: the names of the files in one folder that the pattern admits. Selecting a
-// file raises Click.
+// The file list: the programs in one folder. Selecting a file raises Click.
 class FileList final : public Control {
  public:
   using Control::Control;
   void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
+  // Pointing the list at another folder drops the selection, which named a file there.
   [[nodiscard]] const std::string& path() const { return path_; }
   void setPath(std::string path);
 

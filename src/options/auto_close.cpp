@@ -1,8 +1,71 @@
 #include "options/auto_close.h"
 
+#include <array>
+
 namespace reminder::autoclose {
 
-void attach(Context& /*context*/, Form3& /*form*/) {}
+namespace {
+
+struct Fragment {
+  CheckBox Form3::*box;
+  const char* text;
+};
+
+// What each ticked player adds to the summary, in the order of the boxes.
+const std::array<Fragment, 4> kFragments{{
+    {&Form3::Check1, " ,Windows media"},
+    {&Form3::Check2, " ,Winamp"},
+    {&Form3::Check3, " ,Real Player"},
+    {&Form3::Check4, " ,Explorer"},
+}};
+
+}  // namespace
+
+void attach(Context& context, Form1& form) {
+  form.selproc.onClick = [&context] { selproc_Click(context); };
+  form.cancelc.onClick = [&context] { cancelc_Click(context); };
+}
+
+void attach(Context& context, Form3& form) {
+  form.Check5.onClick = [&context] { Check5_Click(context); };
+  form.Command1.onClick = [&context] { Command1_Click(context); };
+  form.Command2.onClick = [&context] { Command2_Click(context); };
+  form.onCloseRequest = [&context] { Command2_Click(context); };
+}
+
+void selproc_Click(Context& context) {
+  context.windows.form3().show();
+}
+
+void Check5_Click(Context& context) {
+  Form3& form = context.windows.form3();
+  // Rebuilt from the boxes at every confirmation, so that the summary names each ticked
+  // player once.
+  std::string summary;
+  for (const Fragment& fragment : kFragments) {
+    if ((form.*fragment.box).ticked()) summary += fragment.text;
+  }
+  form.Text1.setText(summary);
+  form.hide();
+  Form1& main = context.windows.form1();
+  // The status line speaks only while the expiry is going to close something.
+  main.Label17.setCaption(form.Check5.ticked() ? "Close " + form.Text1.text() : "");
+  main.cancelc.setVisible(true);
+}
+
+void Command1_Click(Context& context) {
+  ClearChoice(context);
+  context.windows.form3().hide();
+}
+
+void Command2_Click(Context& context) {
+  context.windows.form1().show();
+  context.windows.form3().hide();
+}
+
+void cancelc_Click(Context& context) {
+  ClearChoice(context);
+}
 
 void ClearChoice(Context& context) {
   Form3& picker = context.windows.form3();

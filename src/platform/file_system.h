@@ -18,6 +18,8 @@ class FileSystem {
   // Names of the programs in `folder`, sorted; none when it cannot be read.
   [[nodiscard]] virtual std::optional<std::vector<std::string>> programs(
       const std::string& folder) const = 0;
+  // What stands between a folder and a name in a path.
+  [[nodiscard]] virtual char separator() const { return '/'; }
 };
 
 }  // namespace reminder

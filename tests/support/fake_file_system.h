@@ -15,6 +15,7 @@ class FakeFileSystem final : public FileSystem {
       const std::string& folder) const override;
   [[nodiscard]] std::optional<std::vector<std::string>> programs(
       const std::string& folder) const override;
+  [[nodiscard]] char separator() const override { return separator_; }
 
   void addDrive(const std::string& root) { drives_.push_back(root); }
   void addFolder(const std::string& parent, const std::string& folder) {
@@ -24,12 +25,15 @@ class FakeFileSystem final : public FileSystem {
     programs_[folder].insert(name);
   }
   void makeUnreadable(const std::string& folder) { unreadable_.insert(folder); }
+  // Paths written as on Windows ("C:\\Games").
+  void useBackslash() { separator_ = '\\'; }
 
  private:
   std::vector<std::string> drives_;
   std::map<std::string, std::set<std::string>> folders_;
   std::map<std::string, std::set<std::string>> programs_;
   std::set<std::string> unreadable_;
+  char separator_ = '/';
 };
 
 }  // namespace reminder::test

@@ -1,42 +1,141 @@
 #include "platform/posix/posix_file_system.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
 
 namespace reminder {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> PosixFileSystem::drives() const { return {"/"}; }
+namespace {
 
-std::optional<std::vector<std::string>> PosixFileSystem::subfolders(
-    const std::string& folder) const {
+// Kernel and service file systems that hold nothing a user would start a program from.
+constexpr std::array<std::string_view, 20> kPseudoTypes{
+    "proc",   "sysfs",      "tmpfs",    "devtmpfs",    "devpts",          "cgroup",     "cgroup2",
+    "autofs", "securityfs", "debugfs",  "tracefs",     "configfs",        "fusectl",    "mqueue",
+    "bpf",    "pstore",     "squashfs", "binfmt_misc", "fuse.gvfsd-fuse", "fuse.portal"};
+
+constexpr std::array<std::string_view, 4> kUserPlaces{"/home", "/media", "/run/media", "/mnt"};
+
+// The mount table writes blanks, tabs, newlines and backslashes in paths as octal escapes.
+std::string unescapeMountPath(std::string_view field) {
+  const auto isOctal = [](char c) { return c >= '0' && c <= '7'; };
+  std::string path;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 3 < field.size() && isOctal(field[i + 1]) &&
+        isOctal(field[i + 2]) && isOctal(field[i + 3])) {
+      path += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
+                                (field[i + 3] - '0'));
+      i += 3;
+    } else {
+      path += field[i];
+    }
+  }
+  return path;
+}
+
+bool inUserPlace(const std::string& mountPoint) {
+  return std::any_of(kUserPlaces.begin(), kUserPlaces.end(), [&](std::string_view place) {
+    return mountPoint == place || mountPoint.starts_with(std::string(place) + '/');
+  });
+}
+
+std::string homeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  if (const passwd* user = ::getpwuid(::getuid()); user != nullptr) return user->pw_dir;
+  return {};
+}
+
+std::string readMountTable() {
+  std::ifstream in("/proc/self/mounts");
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The visible entries of `folder` that `keep` admits, by `name`, sorted as a person reads
+// them: letter case aside first.
+std::optional<std::vector<std::string>> listFolder(
+    const std::string& folder, const std::function<bool(const fs::directory_entry&)>& keep,
+    const std::function<std::string(const fs::directory_entry&)>& name) {
   std::error_code error;
-  fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+  fs::directory_iterator it(folder, error);
   if (error) return std::nullopt;
   std::vector<std::string> found;
-  for (const fs::directory_entry& entry : it) {
-    if (entry.is_directory(error)) found.push_back(entry.path().string());
+  for (; it != fs::directory_iterator(); it.increment(error)) {
+    if (error) return std::nullopt;
+    if (it->path().filename().string().starts_with('.')) continue;
+    if (keep(*it)) found.push_back(name(*it));
   }
-  std::sort(found.begin(), found.end());
+  const auto folded = [](const std::string& s) {
+    std::string lower = s;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+  };
+  std::sort(found.begin(), found.end(), [&](const std::string& a, const std::string& b) {
+    const std::string fa = folded(a);
+    const std::string fb = folded(b);
+    return fa != fb ? fa < fb : a < b;
+  });
   return found;
 }
 
-std::optional<std::vector<std::string>> PosixFileSystem::programs(
-    const std::string& folder) const {
-  std::error_code error;
-  fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
-  if (error) return std::nullopt;
-  std::vector<std::string> found;
-  for (const fs::directory_entry& entry : it) {
-    if (entry.is_regular_file(error) && ::access(entry.path().c_str(), X_OK) == 0) {
-      found.push_back(entry.path().filename().string());
+}  // namespace
+
+std::vector<std::string> browsableRoots(std::string_view mountTable, const std::string& home) {
+  std::vector<std::string> roots{"/"};
+  const auto add = [&roots](const std::string& root) {
+    if (!root.empty() && std::find(roots.begin(), roots.end(), root) == roots.end()) {
+      roots.push_back(root);
     }
+  };
+  add(home);
+  std::istringstream lines{std::string(mountTable)};
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream fields(line);
+    std::string device;
+    std::string mountPoint;
+    std::string type;
+    if (!(fields >> device >> mountPoint >> type)) continue;
+    if (std::find(kPseudoTypes.begin(), kPseudoTypes.end(), type) != kPseudoTypes.end()) continue;
+    const std::string path = unescapeMountPath(mountPoint);
+    if (inUserPlace(path)) add(path);
   }
-  std::sort(found.begin(), found.end());
-  return found;
+  return roots;
+}
+
+std::vector<std::string> PosixFileSystem::drives() const {
+  return browsableRoots(readMountTable(), homeFolder());
+}
+
+std::optional<std::vector<std::string>> PosixFileSystem::subfolders(
+    const std::string& folder) const {
+  return listFolder(
+      folder,
+      [](const fs::directory_entry& entry) {
+        std::error_code error;
+        return entry.is_directory(error);
+      },
+      [](const fs::directory_entry& entry) { return entry.path().string(); });
+}
+
+std::optional<std::vector<std::string>> PosixFileSystem::programs(const std::string& folder) const {
+  return listFolder(
+      folder,
+      [](const fs::directory_entry& entry) {
+        std::error_code error;
+        return entry.is_regular_file(error) && ::access(entry.path().c_str(), X_OK) == 0;
+      },
+      [](const fs::directory_entry& entry) { return entry.path().filename().string(); });
 }
 
 }  // namespace reminder

@@ -1,19 +1,44 @@
-#include <QComboBox>
-#include <QListWidget>
-
 #include "controls/file_lists.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QStyle>
+#include <QTreeWidget>
+
 #include "platform/qt/view/control_widgets.h"
 
 namespace reminder::view {
 
 namespace {
 
-QString lastPart(const std::string& path) {
+// The name a folder goes by in the list: its last part, or the whole root ("/", "C:\").
+QString folderName(const std::string& path) {
   const QString p = QString::fromStdString(path);
-  const QString trimmed = p.size() > 1 && (p.endsWith(u'/') || p.endsWith(u'\\')) ? p.chopped(1) : p;
+  const QString trimmed =
+      p.size() > 1 && (p.endsWith(u'/') || p.endsWith(u'\\')) ? p.chopped(1) : p;
   const auto cut = std::max(trimmed.lastIndexOf(u'/'), trimmed.lastIndexOf(u'\\'));
   const QString part = trimmed.mid(cut + 1);
   return part.isEmpty() ? p : part;
+}
+
+// A folder list draws no expand arrows: every level stays open.
+class FolderTree final : public QTreeWidget {
+ public:
+  using QTreeWidget::QTreeWidget;
+
+ protected:
+  void drawBranches(QPainter* /*painter*/, const QRect& /*rect*/,
+                    const QModelIndex& /*index*/) const override {}
+};
+
+QTreeWidgetItem* folderItem(const std::string& path, bool open) {
+  auto* item = new QTreeWidgetItem({folderName(path)});
+  item->setData(0, Qt::UserRole, QString::fromStdString(path));
+  item->setIcon(0, QApplication::style()->standardIcon(open ? QStyle::SP_DirOpenIcon
+                                                            : QStyle::SP_DirClosedIcon));
+  return item;
 }
 
 }  // namespace
@@ -22,19 +47,25 @@ QWidget* makeDriveList(DriveList& list, QWidget* parent) {
   auto* widget = new QComboBox(parent);
   applyCommon(*widget, list);
   widget->setAccessibleName(QStringLiteral("Drive"));
-  const auto show = [widget, &list] {
+  const auto showDrive = [widget, &list] {
+    const QSignalBlocker quiet(widget);
+    widget->setCurrentText(QString::fromStdString(list.drive()));
+  };
+  const auto showDrives = [widget, &list, showDrive] {
     const QSignalBlocker quiet(widget);
     widget->clear();
     for (const std::string& drive : list.drives()) widget->addItem(QString::fromStdString(drive));
-    widget->setCurrentText(QString::fromStdString(list.drive()));
+    showDrive();
   };
-  show();
+  showDrives();
   QObject::connect(widget, &QComboBox::activated, [widget, &list](int index) {
     list.setDrive(widget->itemText(index).toStdString());
   });
-  list.setObserver([widget, &list, show](Property property) {
-    if (property == Property::Items || property == Property::Selection) {
-      show();
+  list.setObserver([widget, &list, showDrive, showDrives](Property property) {
+    if (property == Property::Items) {
+      showDrives();
+    } else if (property == Property::Selection) {
+      showDrive();
     } else {
       syncCommon(*widget, list);
     }
@@ -42,24 +73,42 @@ QWidget* makeDriveList(DriveList& list, QWidget* parent) {
   return widget;
 }
 
+// The folders from the root down to the open one, each inside the one above, and the open
+// folder's subfolders inside it. Double-click or Enter opens a folder.
 QWidget* makeDirList(DirList& list, QWidget* parent) {
-  auto* widget = new QListWidget(parent);
+  auto* widget = new FolderTree(parent);
   applyCommon(*widget, list);
   widget->setAccessibleName(QStringLiteral("Folder"));
+  widget->setHeaderHidden(true);
+  widget->setRootIsDecorated(false);
+  widget->setItemsExpandable(false);
+  widget->setExpandsOnDoubleClick(false);
+  widget->setIndentation(widget->fontMetrics().horizontalAdvance(u'M'));
   const auto show = [widget, &list] {
     const QSignalBlocker quiet(widget);
     widget->clear();
-    auto* open = new QListWidgetItem(QString::fromStdString(list.path()), widget);
-    open->setData(Qt::UserRole, QString::fromStdString(list.path()));
-    for (const std::string& folder : list.subfolders()) {
-      auto* item = new QListWidgetItem(QStringLiteral("  ") + lastPart(folder), widget);
-      item->setData(Qt::UserRole, QString::fromStdString(folder));
+    QTreeWidgetItem* open = nullptr;
+    for (const std::string& folder : list.openFolders()) {
+      QTreeWidgetItem* item = folderItem(folder, true);
+      if (open == nullptr) {
+        widget->addTopLevelItem(item);
+      } else {
+        open->addChild(item);
+      }
+      open = item;
     }
-    widget->setCurrentRow(0);
+    if (open == nullptr) return;
+    for (const std::string& folder : list.subfolders()) open->addChild(folderItem(folder, false));
+    widget->expandAll();
+    widget->setCurrentItem(open);
+    widget->scrollToItem(open, QAbstractItemView::PositionAtTop);
   };
   show();
-  QObject::connect(widget, &QListWidget::itemActivated, [&list](QListWidgetItem* item) {
-    list.setPath(item->data(Qt::UserRole).toString().toStdString());
+  QObject::connect(widget, &QTreeWidget::itemActivated, [widget, &list](QTreeWidgetItem* item) {
+    // Opened after the activation has finished: opening rebuilds the list and its items.
+    const std::string path = item->data(0, Qt::UserRole).toString().toStdString();
+    QMetaObject::invokeMethod(
+        widget, [&list, path] { list.setPath(path); }, Qt::QueuedConnection);
   });
   list.setObserver([widget, &list, show](Property property) {
     if (property == Property::Items || property == Property::Path) {
@@ -75,21 +124,34 @@ QWidget* makeFileList(FileList& list, QWidget* parent) {
   auto* widget = new QListWidget(parent);
   applyCommon(*widget, list);
   widget->setAccessibleName(QStringLiteral("File"));
-  const auto show = [widget, &list] {
+  const auto showSelection = [widget, &list] {
+    const QSignalBlocker quiet(widget);
+    const auto found = widget->findItems(QString::fromStdString(list.fileName()), Qt::MatchExactly);
+    if (found.isEmpty()) {
+      widget->setCurrentRow(-1);
+    } else {
+      widget->setCurrentItem(found.front());
+    }
+  };
+  const auto showFiles = [widget, &list, showSelection] {
     const QSignalBlocker quiet(widget);
     widget->clear();
     for (const std::string& file : list.files()) widget->addItem(QString::fromStdString(file));
-    const auto found = widget->findItems(QString::fromStdString(list.fileName()), Qt::MatchExactly);
-    if (!found.isEmpty()) widget->setCurrentItem(found.front());
+    showSelection();
   };
-  show();
-  QObject::connect(widget, &QListWidget::itemClicked, [&list](QListWidgetItem* item) {
-    list.select(item->text().toStdString());
+  showFiles();
+  // A click, or moving the selection with the keyboard, selects the file.
+  QObject::connect(widget, &QListWidget::itemClicked,
+                   [&list](QListWidgetItem* item) { list.select(item->text().toStdString()); });
+  QObject::connect(widget, &QListWidget::currentItemChanged, [&list](QListWidgetItem* item) {
+    if (item != nullptr) list.select(item->text().toStdString());
   });
-  list.setObserver([widget, &list, show](Property property) {
-    if (property == Property::Items || property == Property::Selection) {
-      show();
-    } else {
+  list.setObserver([widget, &list, showFiles, showSelection](Property property) {
+    if (property == Property::Items) {
+      showFiles();
+    } else if (property == Property::Selection) {
+      showSelection();
+    } else if (property != Property::Path) {
       syncCommon(*widget, list);
     }
   });
