@@ -19,6 +19,8 @@ class QtRegional final : public Regional {
  private:
   QLocale locale_;
   QString timeFormat_;
+  mutable int lastSecondOfDay_ = -1;
+  mutable std::string lastTimeText_;
 };
 
 // The locale's long time format as a clock on the desk shows it: without the time zone.
