@@ -88,7 +88,8 @@ QFont toQFont(const Font& font) {
     if (fallback.face != font.face) continue;
     for (const char* nearest : fallback.nearest) families << QString::fromLatin1(nearest);
     result.setStyleHint(fallback.hint);
-    if (!QFontDatabase::hasFamily(face)) scale = fallback.scale;
+    // Asking the font database is slow and every widget comes here: ask only where it matters.
+    if (fallback.scale != 1.0 && !QFontDatabase::hasFamily(face)) scale = fallback.scale;
   }
   result.setFamilies(families);
   result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0 * scale)));
