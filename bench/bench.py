@@ -28,12 +28,16 @@ SUB_COMMANDS = {
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
+    common = argparse.ArgumentParser(add_help=False)
+    common.add_argument("--program", type=Path,
+                        help="measure this binary instead of building build/release")
     commands = parser.add_subparsers(dest="command", required=True)
     for name, (module, summary) in SUB_COMMANDS.items():
-        module.add_arguments(commands.add_parser(name, help=summary, description=summary))
+        module.add_arguments(
+            commands.add_parser(name, parents=[common], help=summary, description=summary))
     args = parser.parse_args()
     module, _summary = SUB_COMMANDS[args.command]
-    module.run(build_all(), args)
+    module.run(build_all(args.program), args)
     return 0
 
 

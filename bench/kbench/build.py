@@ -3,6 +3,7 @@
 import subprocess
 from dataclasses import dataclass
 from pathlib import Path
+from typing import Optional
 
 REPO = Path(__file__).resolve().parents[2]
 
@@ -22,10 +23,14 @@ def _cmake(source: Path, build: Path, target: str, *options: str) -> None:
     subprocess.run(["cmake", "--build", str(build), "--target", target, "--", "-j2"], check=True)
 
 
-def build_all() -> Binaries:
+def build_all(program: Optional[Path] = None) -> Binaries:
+    """Builds what is needed; `program`, when given, is measured instead of this tree's build
+    (an older build, say, to compare with)."""
     subprocess.run([str(REPO / "scripts" / "install-deps.sh"), "--tests"], check=True)
-    release = REPO / "build" / "release"
     reference = REPO / "build" / "bench-reference"
-    _cmake(REPO, release, "kavelto-time-reminder", "-DREMINDER_WITH_TESTS=OFF")
     _cmake(REPO / "bench" / "reference", reference, "bench-reference")
-    return Binaries(release / "bin" / "kavelto-time-reminder", reference / "bench-reference")
+    if program is None:
+        release = REPO / "build" / "release"
+        _cmake(REPO, release, "kavelto-time-reminder", "-DREMINDER_WITH_TESTS=OFF")
+        program = release / "bin" / "kavelto-time-reminder"
+    return Binaries(program.resolve(), reference / "bench-reference")

@@ -121,6 +121,7 @@ def run(binaries: Binaries, args: argparse.Namespace) -> None:
     summary = summarise(METRICS, runs)
     summary["settings"] = {"runs": args.runs, "idle_s": args.idle, "settle_s": args.settle,
                            "memory_at_s": MEMORY_AT_S, "floors": args.floors,
+                           "program": str(binaries.program),
                            "load_average_1min": loads}
     print()
     print_table(METRICS, summary, HEADINGS)
