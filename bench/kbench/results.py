@@ -35,13 +35,10 @@ class Metric:
     target: Optional[Target] = None
 
 
-def median(values: list[float]) -> float:
-    return statistics.median(values)
-
-
 def summarise(metrics: list[Metric], runs: dict[str, list[dict]]) -> dict:
     """Medians per measured program and metric, and each target's verdict on the program."""
-    medians = {name: {m.key: median([run[m.key] for run in program_runs]) for m in metrics}
+    medians = {name: {m.key: statistics.median(run[m.key] for run in program_runs)
+                      for m in metrics}
                for name, program_runs in runs.items()}
     verdicts = {}
     for metric in metrics:
@@ -80,8 +77,12 @@ def machine() -> dict:
                       Path("/etc/os-release").read_text().splitlines() if "=" in line)
     qt = subprocess.run(["dpkg-query", "-W", "-f=${Version}", "libqt6core6"],
                         capture_output=True, text=True).stdout
-    return {"cores": len(os.sched_getaffinity(0)), "os": os_release.get("PRETTY_NAME", "").strip('"'),
-            "kernel": platform.release(), "qt": qt}
+    cpu = next((line.split(":", 1)[1].strip() for line in
+                Path("/proc/cpuinfo").read_text().splitlines() if line.startswith("model name")),
+               "")
+    return {"cores": len(os.sched_getaffinity(0)), "cpu": cpu,
+            "os": os_release.get("PRETTY_NAME", "").strip('"'), "kernel": platform.release(),
+            "qt": qt}
 
 
 def save(section: str, summary: dict) -> None:
