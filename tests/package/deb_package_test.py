@@ -12,7 +12,7 @@ import tempfile
 import e2e
 import installed_tree
 import pictures
-from installed_tree import check
+from e2e import Failure, check
 
 
 def build_package(cpack, build, folder):
@@ -94,7 +94,7 @@ def main():
             icon = root / "usr/share/icons/hicolor/32x32/apps/kavelto-time-reminder.png"
             check_window_and_icon(root / "usr/bin/kavelto-time-reminder", args.tools, args.out,
                                   icon)
-    except (installed_tree.Failure, e2e.Failure) as failure:
+    except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         sys.exit(1)
     print("passed")

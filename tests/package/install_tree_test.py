@@ -7,6 +7,7 @@ import sys
 import tempfile
 
 import installed_tree
+from e2e import Failure
 
 
 def main():
@@ -19,7 +20,7 @@ def main():
                        env={**os.environ, "DESTDIR": root}, stdout=subprocess.DEVNULL)
         try:
             installed_tree.check_tree(root)
-        except installed_tree.Failure as failure:
+        except Failure as failure:
             print(f"FAILED: {failure}", file=sys.stderr)
             sys.exit(1)
     print("passed")

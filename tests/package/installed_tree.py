@@ -9,17 +9,9 @@ import subprocess
 import xml.etree.ElementTree as ElementTree
 
 import pictures
+from e2e import Failure, check
 
 COMMAND = "kavelto-time-reminder"
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 def files_under(root):

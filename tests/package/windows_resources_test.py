@@ -10,6 +10,7 @@ import sys
 import tempfile
 
 import pictures
+from e2e import Failure, check
 
 RT_ICON, RT_VERSION, RT_GROUP_ICON = 3, 16, 14
 
@@ -22,15 +23,6 @@ EXPECTED_STRINGS = {
     "FileVersion": "1.00.0004",
     "ProductVersion": "1.00.0004",
 }
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 def align4(at):
