@@ -11,6 +11,8 @@ packages=(
 )
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool x11-utils python3 procps)
+  # The checked build and the fuzzers; the accessibility bus and its Python client.
+  packages+=(clang libclang-rt-14-dev dbus at-spi2-core python3-pyatspi)
 fi
 
 missing=()
