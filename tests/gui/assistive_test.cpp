@@ -1,5 +1,7 @@
-// What a screen reader or another assistive tool writes into a field is the user's typing:
-// the program sees it, and a field that takes no typing keeps its text.
+// What a screen reader or another assistive tool does is the user's doing: text it writes
+// into a field is typing (a field that takes no typing keeps its text), and a box or choice
+// it toggles is clicked.
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLineEdit>
 
@@ -24,6 +26,16 @@ TEST_F(AssistiveTest, TextWrittenThroughTheAccessibleInterfaceReachesTheProgram)
   field->setText(QAccessible::Value, QStringLiteral("9"));
   EXPECT_EQ(form1().Text1.text(), "2");
   EXPECT_EQ(minutes->text(), QStringLiteral("2"));
+}
+
+TEST_F(AssistiveTest, ATickToggledThroughTheAccessibleInterfaceReachesTheProgram) {
+  form1().Selprog.click();
+  auto* ok = widget<QAbstractButton>(form2(), "Check1");
+  QAccessible::queryAccessibleInterface(ok)->actionInterface()->doAction(
+      QAccessibleActionInterface::toggleAction());
+  EXPECT_EQ(form2().Check1.value(), 1);
+  EXPECT_FALSE(form2().visible());
+  EXPECT_TRUE(ok->isChecked());
 }
 
 }  // namespace
