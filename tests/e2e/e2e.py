@@ -37,9 +37,11 @@ ALARM_START = (360, 3120, 855, 255)
 TIME_UP_SIZE = (492, 283)
 TIME_UP_OK = (480, 3120, 960, 705)
 
-# Stand-ins record their name and arguments, one call a line, and succeed.
+# Stand-ins record their process number, name and arguments, one call a line, and succeed.
+# Started one after the other without waiting, they may write in any order; the process
+# numbers keep the order they were started in.
 STANDIN = """#!/bin/sh
-echo "$(basename "$0") $*" >> "{log}"
+echo "$$ $(basename "$0") $*" >> "{log}"
 """
 SYSTEM_COMMANDS = ("systemctl", "shutdown", "pkill")
 
@@ -228,7 +230,8 @@ class Session:
     # -- the program --------------------------------------------------------------------
     def commands(self):
         """The system commands the program started, in order."""
-        return [line for line in self.log.read_text().splitlines() if line]
+        calls = [line.split(" ", 1) for line in self.log.read_text().splitlines() if line]
+        return [call for _, call in sorted(calls, key=lambda c: int(c[0]))]
 
     def wait_exit(self, timeout=10.0):
         try:
