@@ -58,17 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((choice & 2) != 0) f.Option2.click();
   requireInvariants(app, false);
 
-  const bool startUsable = f.Command2.enabled();
-  const std::string before = test::describeWindows(app.program.windows());
-  app.dialogs.answer(answer);
-  f.Command2.click();
-  if (!startUsable) {
-    require(test::describeWindows(app.program.windows()) == before && app.dialogs.shown().empty(),
-            "a disabled Start does nothing");
-    return 0;
-  }
+  const std::optional<std::string> before = pressStart(app, f.Command2, answer);
+  if (!before) return 0;
   if (f.Text3.text().empty()) {
-    requireRefused(app, before, kRefusal);
+    requireRefused(app, *before, kRefusal);
     return 0;
   }
   const std::optional<TimeOfDay> target = app.regional.parseTime(f.Text3.text());

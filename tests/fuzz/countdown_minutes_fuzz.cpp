@@ -77,17 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   requireInvariants(app);
 
   const std::string minutes = f.Text1.text();
-  const bool startUsable = f.Command1.enabled();
-  const std::string before = test::describeWindows(app.program.windows());
-  app.dialogs.answer(answer);
-  f.Command1.click();
-  if (!startUsable) {
-    require(test::describeWindows(app.program.windows()) == before && app.dialogs.shown().empty(),
-            "a disabled Start does nothing");
-    return 0;
-  }
+  const std::optional<std::string> before = pressStart(app, f.Command1, answer);
+  if (!before) return 0;
   if (!f.Text8.visible()) {
-    requireRefused(app, before, kRefusal);
+    requireRefused(app, *before, kRefusal);
     return 0;
   }
   const std::optional<double> value = app.settings.toNumber(minutes);

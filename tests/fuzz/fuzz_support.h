@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "support/harness.h"
 #include "support/invariants.h"
@@ -34,6 +36,21 @@ inline void requireRefused(Harness& app, const std::string& windowsBefore, const
   require(app.dialogs.shown() == std::vector<Message>{message}, "refused with its message");
   require(test::describeWindows(app.program.windows()) == windowsBefore,
           "a refused entry changes nothing");
+}
+
+// Presses a Start button with `answer` waiting for its question, and gives the windows as
+// they were before; nothing when the button was disabled, after checking the press did
+// nothing and asked nothing.
+inline std::optional<std::string> pressStart(Harness& app, CommandButton& start,
+                                             MessageAnswer answer) {
+  const bool usable = start.enabled();
+  std::string before = test::describeWindows(app.program.windows());
+  app.dialogs.answer(answer);
+  start.click();
+  if (usable) return before;
+  require(test::describeWindows(app.program.windows()) == before && app.dialogs.shown().empty(),
+          "a disabled Start does nothing");
+  return std::nullopt;
 }
 
 // Text as a user types it, keystroke by keystroke, or pastes it whole.
