@@ -9,8 +9,19 @@ packages=(
   libgtest-dev
   fonts-dejavu-core fonts-liberation fonts-urw-base35
 )
+# The Debian package's dependencies are found with dpkg-shlibdeps, on the files that
+# `file` tells are programs.
+if [[ "${1:-}" == "--package" ]]; then
+  packages+=(dpkg-dev file)
+fi
+# The tests also validate the desktop files, make the package and run it, and compile the
+# Windows code and resources with MinGW-w64.
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth xdotool x11-utils python3 procps)
+  packages+=(xvfb xauth xdotool x11-utils python3 procps
+    dpkg-dev file desktop-file-utils appstream
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+  # The checked build and the fuzzers; the accessibility bus and its Python client.
+  packages+=(clang libclang-rt-14-dev dbus at-spi2-core python3-pyatspi)
 fi
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the program's pictures: the 32 x 32 icon (PNG, 24 bits per pixel, and a scalable
-SVG of the same drawing) and the 64 x 47 OK picture of the Time Up window (an uncompressed
-24-bit bitmap). Run it after changing a drawing; the results are committed."""
+"""Draws the program's pictures: the 32 x 32 icon (PNG, 24 bits per pixel; the same pixels as
+a Windows icon file; and a scalable SVG of the same drawing) and the 64 x 47 OK picture of the
+Time Up window (an uncompressed 24-bit bitmap). Run it after changing a drawing; the results
+are committed, so that building needs no Python and the icon's three files cannot drift."""
 
 import math
 import pathlib
@@ -104,22 +105,42 @@ def ok_pixel(x, y):
     return (255, 255, 255)
 
 
-def write_bmp(path, width, height, pixel):
+def bottom_up_bgr(width, height, pixel):
+    """24-bit rows as bitmaps store them: last row first, blue first, each row padded to 4."""
     stride = (width * 3 + 3) & ~3
     image = bytearray()
-    for y in reversed(range(height)):  # bottom-up rows
+    for y in reversed(range(height)):
         row = bytearray()
         for x in range(width):
             r, g, b = pixel(x, y)
             row += bytes((b, g, r))
         image += row + b"\x00" * (stride - len(row))
+    return bytes(image)
+
+
+def write_bmp(path, width, height, pixel):
+    image = bottom_up_bgr(width, height, pixel)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 3780, 3780, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(image), 0, 0, 14 + len(info))
     path.write_bytes(header + info + image)
 
 
+def write_ico(path, size, pixel):
+    """One 24-bit image: the bitmap (twice the height, as icons count the mask in) followed by
+    an all-clear mask, since the tile fills the whole square."""
+    image = bottom_up_bgr(size, size, pixel)
+    mask = b"\x00" * (((size + 31) // 32 * 4) * size)
+    info = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 24, 0, len(image) + len(mask),
+                       0, 0, 0, 0)
+    data = info + image + mask
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", size, size, 0, 0, 1, 24, len(data), 6 + 16)
+    path.write_bytes(directory + entry + data)
+
+
 if __name__ == "__main__":
     OUT.mkdir(parents=True, exist_ok=True)
     write_png(OUT / "icon.png", 32, 32, icon_pixel)
+    write_ico(OUT / "icon.ico", 32, icon_pixel)
     write_svg(OUT / "icon.svg")
     write_bmp(OUT / "ok.bmp", 64, 47, ok_pixel)

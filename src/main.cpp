@@ -4,20 +4,24 @@
 #include "app/program.h"
 #include "forms/credits.h"
 #include "platform/native/immediate_exit.h"
-#include "platform/posix/posix_file_system.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_regional.h"
 #include "platform/qt/qt_timer_service.h"
 #include "platform/qt/view/caret_blink_timeout.h"
 #include "platform/qt/view/qt_view.h"
+#include "program_identity.h"
 
 #ifdef _WIN32
 #include "platform/windows/windows_command_starter.h"
+#include "platform/windows/windows_file_system.h"
 using SystemCommandStarter = reminder::WindowsCommandStarter;
+using SystemFileSystem = reminder::WindowsFileSystem;
 #else
 #include "platform/posix/posix_command_starter.h"
+#include "platform/posix/posix_file_system.h"
 using SystemCommandStarter = reminder::PosixCommandStarter;
+using SystemFileSystem = reminder::PosixFileSystem;
 #endif
 
 int main(int argc, char* argv[]) {
@@ -25,7 +29,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(credits::kProgramName));
   QApplication::setApplicationVersion(QString::fromLatin1(credits::kVersion));
-  QApplication::setDesktopFileName(QStringLiteral("kavelto-time-reminder"));
+  QApplication::setDesktopFileName(QStringLiteral(REMINDER_DESKTOP_FILE_NAME));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
   // Windows are only ever hidden; the program ends through Exit or an auto shutdown.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -38,7 +42,7 @@ int main(int argc, char* argv[]) {
   QtDialogs dialogs([&view] { return view.dialogParent(); });
   SystemCommandStarter commands;
   ImmediateExit process;
-  PosixFileSystem files;
+  SystemFileSystem files;
   Platform platform{timers, clock, regional, dialogs, commands, process, files};
 
   Program program(platform, [&view](Form& form) { view.render(form); });

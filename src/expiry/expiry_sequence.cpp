@@ -19,14 +19,23 @@ void shutDownAndEnd(Context& context) {
 void closePlayers(Context& context) {
   Form3& picker = context.windows.form3();
   if (!picker.Check5.ticked()) return;
+  std::string notClosed;
   for (const Player& player : kPlayers) {
     if (!(picker.*player.box).ticked()) continue;
-    context.platform.commands.start(player.killCommand, WindowStyle::MinimizedWithFocus);
+    if (!context.platform.commands.start(player.killCommand, WindowStyle::MinimizedWithFocus)
+             .started) {
+      notClosed += (notClosed.empty() ? "" : ", ") + std::string(player.name);
+    }
     context.windows.form1().Label17.setCaption("");
   }
   // The choice is used once, like the auto-run choice, so the status line and the
   // choice agree after the expiry.
   autoclose::ClearChoice(context);
+  // The user counted on these being closed, as on the picked program being started.
+  if (!notClosed.empty()) {
+    context.platform.dialogs.show(
+        {autoCloseFailedPrompt(notClosed), kAutoCloseTitle, MessageButtons::Ok});
+  }
 }
 
 }  // namespace
@@ -37,6 +46,11 @@ void RunExpirySequence(Context& context) {
   if (autoRun.Check1.ticked()) autoRun.Timer1.setEnabled(true);
   closePlayers(context);
   ShowTimeUpNotice(context);
+}
+
+std::string autoCloseFailedPrompt(const std::string& players) {
+  return "Auto Close failed: " + players +
+         " could not be closed./Tutup otomatis gagal: " + players + " tidak dapat ditutup.";
 }
 
 void ShowTimeUpNotice(Context& context) {

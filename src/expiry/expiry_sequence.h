@@ -12,18 +12,24 @@ inline constexpr const char* kShutdownFailed =
     "Auto Shutdown failed: the shutdown command could not be started./Matikan otomatis gagal: "
     "perintah shutdown tidak dapat dijalankan.";
 
+inline constexpr const char* kAutoCloseTitle = "Auto Close Program";
+
 struct Player {
   CheckBox Form3::*box;
   const char* killCommand;
+  const char* name;
 };
 
 // The players the auto-close picker offers, in the order they are closed.
 inline const std::array<Player, 4> kPlayers{{
-    {&Form3::Check1, "taskkill /im wmplayer.exe"},
-    {&Form3::Check2, "taskkill /im winamp.exe"},
-    {&Form3::Check3, "taskkill /im realplay.exe"},
-    {&Form3::Check4, "taskkill /im explorer.exe"},
+    {&Form3::Check1, "taskkill /im wmplayer.exe", "Windows Media Player"},
+    {&Form3::Check2, "taskkill /im winamp.exe", "Winamp"},
+    {&Form3::Check3, "taskkill /im realplay.exe", "Real Player"},
+    {&Form3::Check4, "taskkill /im explorer.exe", "Explorer"},
 }};
+
+// What the user reads when the command closing these players could not be started.
+[[nodiscard]] std::string autoCloseFailedPrompt(const std::string& players);
 
 // Shuts the computer down and ends the program when auto shutdown is on; otherwise hands
 // the chosen program to the auto-run timer, closes the chosen players and shows the Time Up

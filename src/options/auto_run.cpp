@@ -77,10 +77,12 @@ void File1_Click(Context& context) {
 
 void Text1_Change(Context& context) {
   Form2& form = picker(context);
-  // Two backslashes after a drive's colon: rebuild the path from the lists with one.
+  // Two backslashes after a drive's colon: rebuild the path from the lists with one, also
+  // when the folder is not the drive's root and so does not end with it.
   const std::string& text = form.Text1.text();
   if (text.size() >= 4 && text.compare(2, 2, "\\\\") == 0) {
-    form.Text1.setText(form.Dir1.path() + form.File1.fileName());
+    form.Text1.setText(
+        pathIn(form.Dir1.path(), form.File1.fileName(), context.platform.files.separator()));
   }
   ShowAutoRunStatus(context);
 }

@@ -81,6 +81,8 @@ TEST(AutoRunDrivePaths, ADriveRootGetsOneBackslashAndTheRepairRebuildsDoubledOne
   f.Dir1.setPath("C:\\Games");
   f.File1.select("game.exe");
   EXPECT_EQ(f.Text1.text(), "C:\\Games\\game.exe");
+  f.Text1.userEdit("C:\\\\");  // below the root the rebuilt path keeps its separator too
+  EXPECT_EQ(f.Text1.text(), "C:\\Games\\game.exe");
 }
 
 TEST_F(AutoRunTest, OkArmsAndTheStatusLineNamesThePathOnlyWhileArmed) {

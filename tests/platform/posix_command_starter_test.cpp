@@ -31,11 +31,12 @@ class PosixCommandStarterTest : public ::testing::Test {
     fs::remove_all(folder_);
   }
 
-  // A command of that name that writes its name and arguments to the record.
-  void standIn(const std::string& name) {
+  // A command of that name that writes its name and arguments to the record and ends with
+  // `status`, as one the system refuses does.
+  void standIn(const std::string& name, int status = 0) {
     const fs::path script = folder_ / name;
     std::ofstream(script) << "#!/bin/sh\necho \"" << name << " $*\" >> '"
-                          << (folder_ / "record").string() << "'\n";
+                          << (folder_ / "record").string() << "'\nexit " << status << "\n";
     fs::permissions(script, fs::perms::owner_all);
   }
 
@@ -78,6 +79,20 @@ TEST_F(PosixCommandStarterTest, WithNeitherTheShutdownIsReportedAsNotStarted) {
   const StartOutcome outcome = starter.start("shutdown -s -t 00", WindowStyle::MinimizedWithFocus);
   EXPECT_FALSE(outcome.started);
   EXPECT_FALSE(outcome.error.empty());
+}
+
+// Without systemd, or without the right to power off, systemctl says no: the fallback is
+// tried, and a refusal from both must not pass for a shutdown under way.
+TEST_F(PosixCommandStarterTest, AShutdownTheSystemRefusesIsNotTakenForStarted) {
+  standIn("systemctl", 1);
+  standIn("shutdown");
+  EXPECT_TRUE(starter.start("shutdown -s -t 00", WindowStyle::MinimizedWithFocus).started);
+  EXPECT_EQ(recorded(2), "systemctl poweroff\nshutdown -h now\n");
+
+  standIn("shutdown", 1);
+  const StartOutcome outcome = starter.start("shutdown -s -t 00", WindowStyle::MinimizedWithFocus);
+  EXPECT_FALSE(outcome.started);
+  EXPECT_EQ(outcome.error, "shutdown -h now failed");
 }
 
 TEST_F(PosixCommandStarterTest, TaskkillGoesToPkillByExactName) {

@@ -26,8 +26,8 @@ std::optional<double> FakeRegional::toNumber(std::string_view text) const {
 
 std::string FakeRegional::numberText(double value) const {
   char buffer[64];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                          std::chars_format::fixed);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   std::string text(buffer, error == std::errc{} ? end : buffer);
   for (char& c : text) {
     if (c == '.') c = decimal_;
@@ -56,6 +56,44 @@ std::string FakeRegional::timeText(const TimeOfDay& t) const {
       break;
   }
   return buffer;
+}
+
+std::optional<TimeOfDay> FakeRegional::parseTime(const std::string& text) const {
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  char designator[3] = {};
+  int length = 0;
+  bool read = false;
+  switch (style_) {
+    case TimeStyle::TwelveHour:
+      read = std::sscanf(text.c_str(), "%d:%d:%d %2s%n", &hour, &minute, &second, designator,
+                         &length) == 4;
+      break;
+    case TimeStyle::TwentyFourColon:
+      read = std::sscanf(text.c_str(), "%d:%d:%d%n", &hour, &minute, &second, &length) == 3;
+      break;
+    case TimeStyle::TwentyFourDot:
+      read = std::sscanf(text.c_str(), "%d.%d.%d%n", &hour, &minute, &second, &length) == 3;
+      break;
+    case TimeStyle::DesignatorFirst:
+      read = std::sscanf(text.c_str(), "%2s %d:%d:%d%n", designator, &hour, &minute, &second,
+                         &length) == 4;
+      break;
+  }
+  if (!read || static_cast<std::size_t>(length) != text.size()) return std::nullopt;
+  if (designator[0] != '\0') {
+    const std::string d = designator;
+    if ((d != "AM" && d != "PM") || hour < 1 || hour > 12) return std::nullopt;
+    hour = hour % 12 + (d == "PM" ? 12 : 0);
+  }
+  const TimeOfDay time{hour, minute, second, 0};
+  // Only what timeText itself writes: same digits, same padding.
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 ||
+      timeText(time) != text) {
+    return std::nullopt;
+  }
+  return time;
 }
 
 }  // namespace reminder::test

@@ -22,6 +22,8 @@ class FakeRegional final : public Regional {
   [[nodiscard]] std::optional<double> toNumber(std::string_view text) const override;
   [[nodiscard]] std::string numberText(double value) const override;
   [[nodiscard]] std::string timeText(const TimeOfDay& time) const override;
+  // The time of day a text of timeText names, read back; none for any other text.
+  [[nodiscard]] std::optional<TimeOfDay> parseTime(const std::string& text) const;
 
   void setStyle(TimeStyle style) { style_ = style; }
 

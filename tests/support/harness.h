@@ -17,15 +17,18 @@ namespace reminder::test {
 class Harness {
  public:
   explicit Harness(TimeStyle style = TimeStyle::TwelveHour, TimeOfDay start = {9, 0, 0, 0})
-      : time(start), regional(style) {}
+      : time(start), regional(style), settings(regional) {}
+  // The program under other regional settings, the real ones for instance.
+  Harness(Regional& other, TimeOfDay start) : time(start), settings(other) {}
 
   VirtualTime time;
   FakeRegional regional;
+  Regional& settings;  // the regional settings in use: `regional` unless others were given
   ScriptedDialogs dialogs;
   RecordingStarter commands;
   FakeProcess process;
   FakeFileSystem files;
-  Platform platform{time, time, regional, dialogs, commands, process, files};
+  Platform platform{time, time, settings, dialogs, commands, process, files};
   Program program{platform};
 
   Context& context() { return program.context(); }

@@ -21,6 +21,8 @@ class RecordingStarter final : public CommandStarter {
   void makeMissing(const std::string& commandLine) { missing_.insert(commandLine); }
   [[nodiscard]] const std::vector<Started>& started() const { return started_; }
   [[nodiscard]] std::vector<std::string> lines() const;
+  // Forgets what was started, so that a long run keeps no record of its own.
+  void clear() { started_.clear(); }
 
  private:
   std::set<std::string> missing_;

@@ -8,8 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
+
+#include "platform/folder_listing.h"
 
 namespace reminder {
 
@@ -61,32 +62,8 @@ std::string readMountTable() {
   return text.str();
 }
 
-// The visible entries of `folder` that `keep` admits, by `name`, sorted as a person reads
-// them: letter case aside first.
-std::optional<std::vector<std::string>> listFolder(
-    const std::string& folder, const std::function<bool(const fs::directory_entry&)>& keep,
-    const std::function<std::string(const fs::directory_entry&)>& name) {
-  std::error_code error;
-  fs::directory_iterator it(folder, error);
-  if (error) return std::nullopt;
-  std::vector<std::string> found;
-  for (; it != fs::directory_iterator(); it.increment(error)) {
-    if (error) return std::nullopt;
-    if (it->path().filename().string().starts_with('.')) continue;
-    if (keep(*it)) found.push_back(name(*it));
-  }
-  const auto folded = [](const std::string& s) {
-    std::string lower = s;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-  };
-  std::sort(found.begin(), found.end(), [&](const std::string& a, const std::string& b) {
-    const std::string fa = folded(a);
-    const std::string fb = folded(b);
-    return fa != fb ? fa < fb : a < b;
-  });
-  return found;
+bool hidden(const fs::directory_entry& entry) {
+  return entry.path().filename().string().starts_with('.');
 }
 
 }  // namespace
@@ -123,7 +100,7 @@ std::optional<std::vector<std::string>> PosixFileSystem::subfolders(
       folder,
       [](const fs::directory_entry& entry) {
         std::error_code error;
-        return entry.is_directory(error);
+        return !hidden(entry) && entry.is_directory(error);
       },
       [](const fs::directory_entry& entry) { return entry.path().string(); });
 }
@@ -133,7 +110,8 @@ std::optional<std::vector<std::string>> PosixFileSystem::programs(const std::str
       folder,
       [](const fs::directory_entry& entry) {
         std::error_code error;
-        return entry.is_regular_file(error) && ::access(entry.path().c_str(), X_OK) == 0;
+        return !hidden(entry) && entry.is_regular_file(error) &&
+               ::access(entry.path().c_str(), X_OK) == 0;
       },
       [](const fs::directory_entry& entry) { return entry.path().filename().string(); });
 }

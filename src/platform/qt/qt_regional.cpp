@@ -8,7 +8,10 @@ namespace reminder {
 QtRegional::QtRegional() : QtRegional(QLocale::system()) {}
 
 QtRegional::QtRegional(const QLocale& locale)
-    : locale_(locale), timeFormat_(clockTimeFormat(locale.timeFormat(QLocale::LongFormat))) {
+    : locale_(locale),
+      timeFormat_(clockTimeFormat(locale.timeFormat(QLocale::LongFormat))),
+      written_(QStringLiteral("\\A-?[0-9]+(%1[0-9]+)?\\z")
+                   .arg(QRegularExpression::escape(locale.decimalPoint()))) {
   locale_.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
 }
 
@@ -17,12 +20,19 @@ std::optional<double> QtRegional::toNumber(std::string_view text) const {
       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
   bool ok = false;
   const double value = locale_.toDouble(trimmed, &ok);
-  if (!ok) return std::nullopt;
-  return value;
+  if (ok) return value;
+  // What numberText writes, also where the locale has digits or a minus sign of its own.
+  if (!written_.match(trimmed).hasMatch()) return std::nullopt;
+  return QLocale::c().toDouble(
+      QString(trimmed).replace(locale_.decimalPoint(), QStringLiteral(".")));
 }
 
 std::string QtRegional::numberText(double value) const {
-  return locale_.toString(value, 'f', QLocale::FloatingPointShortest).toStdString();
+  // Latin digits in every locale: the countdown compares its fields with "0", and a locale
+  // that writes its own digits (Arabic, Persian, Bengali) would never reach it.
+  QString text = QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);
+  text.replace(u'.', locale_.decimalPoint());
+  return text.toStdString();
 }
 
 std::string QtRegional::timeText(const TimeOfDay& time) const {

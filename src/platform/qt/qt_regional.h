@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include "platform/regional.h"
 
 namespace reminder {
 
 // Numbers and times as the system locale writes them (on Linux: LC_ALL, LC_TIME, LANG).
+// Numbers are written with Latin digits and read in either the locale's digits or Latin ones.
 class QtRegional final : public Regional {
  public:
   QtRegional();
@@ -19,6 +21,7 @@ class QtRegional final : public Regional {
  private:
   QLocale locale_;
   QString timeFormat_;
+  QRegularExpression written_;  // a number as numberText writes it
   mutable int lastSecondOfDay_ = -1;
   mutable std::string lastTimeText_;
 };

@@ -68,7 +68,8 @@ QAbstractButton* makeChoiceWidget(Choice& choice, QWidget* parent) {
     }
   };
   showValue();
-  QObject::connect(widget, &QAbstractButton::clicked, [&choice, showValue] {
+  // Toggled, not clicked: a screen reader's Toggle action flips the button without a click.
+  QObject::connect(widget, &QAbstractButton::toggled, [&choice, showValue] {
     choice.click();
     showValue();  // the button shows what the control holds, whatever the click did
   });
@@ -106,7 +107,9 @@ QWidget* makeCommandButton(CommandButton& button, QWidget* parent) {
   return widget;
 }
 
-QWidget* makeCheckBox(CheckBox& box, QWidget* parent) { return makeChoiceWidget(box, parent); }
+QWidget* makeCheckBox(CheckBox& box, QWidget* parent) {
+  return makeChoiceWidget(box, parent);
+}
 
 QWidget* makeOptionButton(OptionButton& option, QWidget* parent) {
   return makeChoiceWidget(option, parent);

@@ -60,7 +60,10 @@ QWidget* makeTextBox(TextBox& box, QWidget* parent) {
   widget->setAccessibleName(
       QString::fromStdString(box.layout.toolTip.empty() ? box.name() : box.layout.toolTip));
   showText(*widget, box);
-  QObject::connect(widget, &QLineEdit::textEdited, [widget, &box](const QString& text) {
+  // Any change the control did not make is the user's: typing, and also a screen reader or
+  // other assistive tool writing the field's text, which Qt does without textEdited.
+  QObject::connect(widget, &QLineEdit::textChanged, [widget, &box](const QString& text) {
+    if (text.toStdString() == box.text()) return;
     box.userEdit(text.toStdString());
     showText(*widget, box);  // the field shows what the control holds
   });

@@ -1,0 +1,30 @@
+"""`cmake --install` puts the program in place as a desktop application."""
+
+import argparse
+import os
+import subprocess
+import sys
+import tempfile
+
+import installed_tree
+from e2e import Failure
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cmake", required=True)
+    parser.add_argument("--build", required=True)
+    args = parser.parse_args()
+    with tempfile.TemporaryDirectory(prefix="reminder-install-") as root:
+        subprocess.run([args.cmake, "--install", args.build, "--prefix", "/usr"], check=True,
+                       env={**os.environ, "DESTDIR": root}, stdout=subprocess.DEVNULL)
+        try:
+            installed_tree.check_tree(root)
+        except Failure as failure:
+            print(f"FAILED: {failure}", file=sys.stderr)
+            sys.exit(1)
+    print("passed")
+
+
+if __name__ == "__main__":
+    main()
