@@ -8,6 +8,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_regional.h"
 #include "platform/qt/qt_timer_service.h"
+#include "platform/qt/view/caret_blink_timeout.h"
 #include "platform/qt/view/qt_view.h"
 #include "program_identity.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
   // Windows are only ever hidden; the program ends through Exit or an auto shutdown.
   QApplication::setQuitOnLastWindowClosed(false);
+  const view::CaretBlinkTimeout caretBlinkTimeout;
 
   view::QtView view;
   QtTimerService timers;

@@ -34,6 +34,15 @@ TEST(ClockTextTest, NothingOfTheZoneIsLeftBehind) {
   EXPECT_EQ(clockTimeFormat(QStringLiteral("'t' h:mm 't'ss t")), QStringLiteral("'t' h:mm 't'ss"));
 }
 
+TEST(ClockTextTest, EachCallShowsTheTimeItWasGiven) {
+  const QtRegional regional(QLocale(QStringLiteral("en_GB")));
+  EXPECT_EQ(regional.timeText({21, 5, 3, 100}), "21:05:03");
+  EXPECT_EQ(regional.timeText({21, 5, 3, 900}), "21:05:03");
+  EXPECT_EQ(regional.timeText({21, 5, 4}), "21:05:04");
+  EXPECT_EQ(regional.timeText({9, 5, 3}), "09:05:03");
+  EXPECT_EQ(regional.timeText({21, 5, 3}), "21:05:03");
+}
+
 std::string systemClockText(const QStringList& environment) {
   QProcess child;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QSet>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -60,6 +62,19 @@ QColor paletteColor(SystemColor color) {
 }
 #endif
 
+// The installed families, looked up once; Qt names a family "Name [foundry]" where two
+// foundries share the name.
+bool isInstalled(const QString& family) {
+  static const QSet<QString> installed = [] {
+    QSet<QString> names;
+    for (const QString& name : QFontDatabase::families()) {
+      names.insert(name.section(QStringLiteral(" ["), 0, 0).toCaseFolded());
+    }
+    return names;
+  }();
+  return installed.contains(family.toCaseFolded());
+}
+
 }  // namespace
 
 QRect toPixels(const TwipRect& rect) {
@@ -88,8 +103,12 @@ QFont toQFont(const Font& font) {
     if (fallback.face != font.face) continue;
     for (const char* nearest : fallback.nearest) families << QString::fromLatin1(nearest);
     result.setStyleHint(fallback.hint);
-    if (!QFontDatabase::hasFamily(face)) scale = fallback.scale;
+    if (!isInstalled(face)) scale = fallback.scale;
   }
+  // Qt looks for substitutes of every missing face it meets before an installed one, slowly:
+  // start the list at the face it would end up with anyway.
+  const auto firstInstalled = std::find_if(families.begin(), families.end(), isInstalled);
+  if (firstInstalled != families.end()) families.erase(families.begin(), firstInstalled);
   result.setFamilies(families);
   result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0 * scale)));
   result.setBold(font.bold);

@@ -1,0 +1,95 @@
+"""Medians, the printed table and the result file that every sub-command adds its section to."""
+
+import json
+import os
+import platform
+import statistics
+import subprocess
+from dataclasses import dataclass
+from pathlib import Path
+from typing import Callable, Optional
+
+RESULT_FILE = Path(__file__).resolve().parents[1] / "results" / "latest.json"
+
+
+@dataclass(frozen=True)
+class Target:
+    """A limit on a program's median, absolute or as a multiple of the reference's median."""
+    text: str
+    met: Callable[[float, Optional[float]], bool]
+
+
+def at_most(limit: float, unit: str) -> Target:
+    return Target(f"<= {limit:g} {unit}", lambda value, _reference: value <= limit)
+
+
+def at_most_times_reference(factor: float) -> Target:
+    return Target(f"<= {factor:g} x reference",
+                  lambda value, reference: value <= factor * reference)
+
+
+@dataclass(frozen=True)
+class Metric:
+    key: str
+    label: str
+    target: Optional[Target] = None
+
+
+def summarise(metrics: list[Metric], runs: dict[str, list[dict]]) -> dict:
+    """Medians per measured program and metric, and each target's verdict on the program."""
+    medians = {name: {m.key: statistics.median(run[m.key] for run in program_runs)
+                      for m in metrics}
+               for name, program_runs in runs.items()}
+    verdicts = {}
+    for metric in metrics:
+        if metric.target:
+            value = medians["program"][metric.key]
+            reference = medians.get("reference", {}).get(metric.key)
+            verdicts[metric.key] = {"target": metric.target.text,
+                                    "met": metric.target.met(value, reference)}
+    return {"medians": medians, "targets": verdicts, "runs": runs}
+
+
+def print_table(metrics: list[Metric], summary: dict, headings: dict[str, str]) -> None:
+    """One row per metric: the median of each measured program, the program's ratio to the
+    reference where one was measured, and the target's verdict."""
+    medians, verdicts = summary["medians"], summary["targets"]
+    with_ratio = "reference" in medians
+    runs = len(summary["runs"]["program"])
+    print(f"{'median of ' + str(runs) + ' runs':<26}"
+          + "".join(f"{headings[name]:>12}" for name in medians)
+          + (f"{'ratio':>8}" if with_ratio else "") + f"   {'target':<22}met")
+    for metric in metrics:
+        line = f"{metric.label:<26}" + "".join(
+            f"{medians[name][metric.key]:>12.1f}" for name in medians)
+        if with_ratio:
+            reference = medians["reference"][metric.key]
+            line += (f"{medians['program'][metric.key] / reference:>8.2f}" if reference
+                     else f"{'-':>8}")
+        if metric.key in verdicts:
+            verdict = verdicts[metric.key]
+            line += f"   {verdict['target']:<22}{'yes' if verdict['met'] else 'NO'}"
+        print(line)
+
+
+def machine() -> dict:
+    os_release = dict(line.split("=", 1) for line in
+                      Path("/etc/os-release").read_text().splitlines() if "=" in line)
+    qt = subprocess.run(["dpkg-query", "-W", "-f=${Version}", "libqt6core6"],
+                        capture_output=True, text=True).stdout
+    cpu = next((line.split(":", 1)[1].strip() for line in
+                Path("/proc/cpuinfo").read_text().splitlines() if line.startswith("model name")),
+               "")
+    return {"cores": len(os.sched_getaffinity(0)), "cpu": cpu,
+            "os": os_release.get("PRETTY_NAME", "").strip('"'), "kernel": platform.release(),
+            "qt": qt}
+
+
+def save(section: str, summary: dict) -> None:
+    """Replaces this sub-command's section of the result file and keeps the others."""
+    RESULT_FILE.parent.mkdir(exist_ok=True)
+    everything = json.loads(RESULT_FILE.read_text()) if RESULT_FILE.exists() else {}
+    everything["machine"] = machine()
+    everything[section] = summary
+    RESULT_FILE.write_text(json.dumps(everything, indent=2) + "\n")
+    print(f"\nwritten to {RESULT_FILE}")
