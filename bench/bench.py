@@ -12,16 +12,15 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from kbench import startup  # noqa: E402
+from kbench import alarm, countdown, startup  # noqa: E402
 from kbench.build import build_all  # noqa: E402
 
 # Each sub-command is a module with add_arguments(parser) and run(binaries, args).
-# Still to come, once the features exist:
-#   countdown  the error between enabling a 1-minute countdown and its expiry, and the CPU
-#              the program uses per minute while a countdown runs
-#   alarm      the delay from the start of the target second to the expiry, over 20 alarms
 SUB_COMMANDS = {
     "startup": (startup, "start-to-map time, memory at 3 s and idle CPU"),
+    "countdown": (countdown, "how exactly a 1-minute countdown ends, and its CPU per minute"),
+    "alarm": (alarm, "the delay from the start of an alarm's second to its expiry, and the "
+                     "idle clock's repaints"),
 }
 
 

@@ -14,13 +14,21 @@ RESULT_FILE = Path(__file__).resolve().parents[1] / "results" / "latest.json"
 
 @dataclass(frozen=True)
 class Target:
-    """A limit on a program's median, absolute or as a multiple of the reference's median."""
+    """A limit on a program's median, absolute or as a multiple of the reference's median, or
+    (`on_worst`) on its worst run: the run furthest from zero."""
     text: str
     met: Callable[[float, Optional[float]], bool]
+    on_worst: bool = False
 
 
 def at_most(limit: float, unit: str) -> Target:
     return Target(f"<= {limit:g} {unit}", lambda value, _reference: value <= limit)
+
+
+def worst_at_most(limit: float, unit: str) -> Target:
+    """Every run within `limit` of zero."""
+    return Target(f"worst within {limit:g} {unit}", lambda value, _reference: abs(value) <= limit,
+                  on_worst=True)
 
 
 def at_most_times_reference(factor: float) -> Target:
@@ -36,39 +44,52 @@ class Metric:
 
 
 def summarise(metrics: list[Metric], runs: dict[str, list[dict]]) -> dict:
-    """Medians per measured program and metric, and each target's verdict on the program."""
-    medians = {name: {m.key: statistics.median(run[m.key] for run in program_runs)
-                      for m in metrics}
+    """Medians and worst runs per measured program and metric, and each target's verdict on
+    the program. A metric a run has no value for (None) is left out of that run's figures."""
+    def values(program_runs: list[dict], key: str) -> list[float]:
+        return [run[key] for run in program_runs if run.get(key) is not None]
+
+    medians = {name: {m.key: statistics.median(values(program_runs, m.key)) for m in metrics}
                for name, program_runs in runs.items()}
+    worst = {name: {m.key: max(values(program_runs, m.key), key=abs) for m in metrics}
+             for name, program_runs in runs.items()}
     verdicts = {}
     for metric in metrics:
         if metric.target:
-            value = medians["program"][metric.key]
-            reference = medians.get("reference", {}).get(metric.key)
+            figures = worst if metric.target.on_worst else medians
+            value = figures["program"][metric.key]
+            reference = figures.get("reference", {}).get(metric.key)
             verdicts[metric.key] = {"target": metric.target.text,
                                     "met": metric.target.met(value, reference)}
-    return {"medians": medians, "targets": verdicts, "runs": runs}
+    return {"medians": medians, "worst": worst, "targets": verdicts, "runs": runs}
 
 
-def print_table(metrics: list[Metric], summary: dict, headings: dict[str, str]) -> None:
-    """One row per metric: the median of each measured program, the program's ratio to the
-    reference where one was measured, and the target's verdict."""
+def print_table(metrics: list[Metric], summary: dict, headings: dict[str, str],
+                runs_label: str = "runs") -> None:
+    """One row per metric: the median of each measured program, the program's worst run
+    where a target judges it, the program's ratio to the reference where one was measured,
+    and the target's verdict."""
     medians, verdicts = summary["medians"], summary["targets"]
     with_ratio = "reference" in medians
+    with_worst = any(m.target and m.target.on_worst for m in metrics)
     runs = len(summary["runs"]["program"])
-    print(f"{'median of ' + str(runs) + ' runs':<26}"
+    print(f"{'median of ' + str(runs) + ' ' + runs_label:<34}"
           + "".join(f"{headings[name]:>12}" for name in medians)
-          + (f"{'ratio':>8}" if with_ratio else "") + f"   {'target':<22}met")
+          + (f"{'worst':>8}" if with_worst else "")
+          + (f"{'ratio':>8}" if with_ratio else "") + f"   {'target':<24}met")
     for metric in metrics:
-        line = f"{metric.label:<26}" + "".join(
+        line = f"{metric.label:<34}" + "".join(
             f"{medians[name][metric.key]:>12.1f}" for name in medians)
+        if with_worst:
+            line += (f"{summary['worst']['program'][metric.key]:>8.1f}"
+                     if metric.target and metric.target.on_worst else f"{'':>8}")
         if with_ratio:
             reference = medians["reference"][metric.key]
             line += (f"{medians['program'][metric.key] / reference:>8.2f}" if reference
                      else f"{'-':>8}")
         if metric.key in verdicts:
             verdict = verdicts[metric.key]
-            line += f"   {verdict['target']:<22}{'yes' if verdict['met'] else 'NO'}"
+            line += f"   {verdict['target']:<24}{'yes' if verdict['met'] else 'NO'}"
         print(line)
 
 

@@ -28,6 +28,11 @@ class Timer {
   void setInterval(int milliseconds);
   [[nodiscard]] bool running() const { return enabled_ && interval_ > 0; }
 
+  // Ticks on the wall clock's multiples of the interval (every tenth of a second for 100 ms)
+  // instead of one interval after being enabled: a clock then shows each new second as it
+  // begins, not up to an interval later.
+  bool onClock = false;
+
   void fire() {
     if (running() && onTimer) onTimer();
   }

@@ -139,6 +139,8 @@ Form1::Form1() : Form("Form1") {
   Label17.layout = {.rect = {120, 840, 45, 195}, .tabIndex = 31, .backColor = back,
                     .container = &Frame1};
   Label17.autoSize = true;
+  // The clock, and with it the alarm, changes the moment a second begins.
+  Timer2.onClock = true;
 
   // The countdown's four-armed indicator, the clock's rectangle and the rule between the
   // countdown and the alarm.

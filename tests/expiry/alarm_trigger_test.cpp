@@ -70,6 +70,30 @@ TEST(AlarmTriggerTest, TheEntryIsResetOnlyAfterTheNoticeAndTheAlarmIsThenIdle) {
   EXPECT_EQ(user.dialogs.shown().size(), 2U);
 }
 
+// The clock ticks every 100 ms; wherever in its second the program started, or the clock was
+// set, the alarm must not wait for a tick up to 100 ms into its second.
+TEST(AlarmTriggerTest, GoesOffAsItsSecondBeginsWhenTheProgramStartedOrTheClockWasSet) {
+  for (const int startedAtMs : {1, 37, 99}) {
+    AlarmUser user(TimeStyle::TwelveHour, {21, 0, 0, startedAtMs});
+    user.enter("9", "0", "5", &Form1::Option2);
+    user.arm();
+    const std::optional<TimeOfDay> openedAt = runUntilTimeUp(user, 10'000);
+    ASSERT_TRUE(openedAt) << startedAtMs;
+    EXPECT_EQ(openedAt->second, 5) << startedAtMs;
+    EXPECT_EQ(openedAt->millisecond, 0) << startedAtMs;
+  }
+
+  AlarmUser user(TimeStyle::TwelveHour, {21, 0, 0, 0});
+  user.enter("9", "0", "30", &Form1::Option2);
+  user.arm();
+  user.time.advance(1000);
+  user.time.setClock({21, 0, 20, 63});  // put forward by hand, in the middle of a tenth
+  const std::optional<TimeOfDay> openedAt = runUntilTimeUp(user, 15'000);
+  ASSERT_TRUE(openedAt);
+  EXPECT_EQ(openedAt->second, 30);
+  EXPECT_EQ(openedAt->millisecond, 0);
+}
+
 TEST(AlarmTriggerTest, OnlyTheExactClockTextFires) {
   AlarmUser user(TimeStyle::TwelveHour, {21, 0, 0, 0});
   Form1& f = user.form1();

@@ -21,6 +21,7 @@ struct VirtualTime::Entry {
   bool ticking = false;
   std::int64_t due = 0;
   std::int64_t interval = 0;
+  bool onClock = false;
   std::uint64_t sequence = 0;
 };
 
@@ -28,26 +29,30 @@ namespace {
 
 class VirtualTimer final : public PlatformTimer {
  public:
-  VirtualTimer(std::shared_ptr<VirtualTime::Entry> entry, const std::int64_t& now,
+  VirtualTimer(std::shared_ptr<VirtualTime::Entry> entry, const VirtualTime& time,
                std::uint64_t& sequence)
-      : entry_(std::move(entry)), now_(now), sequence_(sequence) {}
+      : entry_(std::move(entry)), time_(time), sequence_(sequence) {}
   ~VirtualTimer() override { entry_->started = false; }
   VirtualTimer(const VirtualTimer&) = delete;
   VirtualTimer& operator=(const VirtualTimer&) = delete;
   VirtualTimer(VirtualTimer&&) = delete;
   VirtualTimer& operator=(VirtualTimer&&) = delete;
 
-  void start(int intervalMs) override {
-    entry_->started = true;
-    entry_->interval = intervalMs;
-    entry_->due = now_ + intervalMs;
-    entry_->sequence = ++sequence_;
-  }
+  void start(int intervalMs) override { restart(intervalMs, false); }
+  void startOnClock(int intervalMs) override { restart(intervalMs, true); }
   void stop() override { entry_->started = false; }
 
  private:
+  void restart(int intervalMs, bool onClock) {
+    entry_->started = true;
+    entry_->interval = intervalMs;
+    entry_->onClock = onClock;
+    entry_->due = time_.elapsed() + (onClock ? time_.untilClockMultiple(intervalMs) : intervalMs);
+    entry_->sequence = ++sequence_;
+  }
+
   std::shared_ptr<VirtualTime::Entry> entry_;
-  const std::int64_t& now_;
+  const VirtualTime& time_;
   std::uint64_t& sequence_;
 };
 
@@ -61,11 +66,19 @@ std::unique_ptr<PlatformTimer> VirtualTime::create(std::function<void()> tick) {
   auto entry = std::make_shared<Entry>();
   entry->tick = std::move(tick);
   entries_.push_back(entry);
-  return std::make_unique<VirtualTimer>(entry, now_, startSequence_);
+  return std::make_unique<VirtualTimer>(entry, *this, startSequence_);
+}
+
+std::int64_t VirtualTime::clockMs() const {
+  return ((now_ + clockOffset_) % kDay + kDay) % kDay;
+}
+
+std::int64_t VirtualTime::untilClockMultiple(std::int64_t interval) const {
+  return interval - clockMs() % interval;
 }
 
 TimeOfDay VirtualTime::now() const {
-  const std::int64_t ms = ((now_ + clockOffset_) % kDay + kDay) % kDay;
+  const std::int64_t ms = clockMs();
   return {static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60),
           static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
@@ -88,9 +101,13 @@ void VirtualTime::advance(std::int64_t ms) {
   const std::int64_t until = now_ + ms;
   while (Entry* entry = nextDue(until)) {
     now_ = std::max(now_, entry->due + latency_);
-    // As Qt does: the next tick keeps the rhythm, but a tick missed entirely is dropped.
-    entry->due += entry->interval;
-    if (entry->due < now_) entry->due = now_ + entry->interval;
+    if (entry->onClock) {
+      entry->due = now_ + untilClockMultiple(entry->interval);
+    } else {
+      // As Qt does: the next tick keeps the rhythm, but a tick missed entirely is dropped.
+      entry->due += entry->interval;
+      if (entry->due < now_) entry->due = now_ + entry->interval;
+    }
     entry->ticking = true;
     // Keep the entry alive even if its timer goes while the tick runs.
     const auto keep = std::find_if(entries_.begin(), entries_.end(),

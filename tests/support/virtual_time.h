@@ -11,7 +11,8 @@ namespace reminder::test {
 
 // Timers and a clock in virtual time: advancing fires the due timers in due order (ties in
 // the order they were started), each at its due moment, while the clock moves with them.
-// A timer whose tick has not returned yet is not fired again until it has.
+// A timer whose tick has not returned yet is not fired again until it has. A timer started
+// on the clock ticks on the clock's multiples of its interval, found afresh at each tick.
 class VirtualTime final : public TimerService, public Clock {
  public:
   explicit VirtualTime(TimeOfDay start = {9, 0, 0, 0});
@@ -30,11 +31,14 @@ class VirtualTime final : public TimerService, public Clock {
   void setTickLatency(std::int64_t ms) { latency_ = ms; }
   // How many timers are started at this moment.
   [[nodiscard]] int runningTimers() const;
+  // From now to the clock's next multiple of `interval` ms (a whole interval when on one).
+  [[nodiscard]] std::int64_t untilClockMultiple(std::int64_t interval) const;
 
   struct Entry;
 
  private:
   Entry* nextDue(std::int64_t until) const;
+  [[nodiscard]] std::int64_t clockMs() const;
 
   std::int64_t now_ = 0;
   std::int64_t clockOffset_;

@@ -34,7 +34,14 @@ class LineLayer final : public QWidget {
 
   void add(Line& line) {
     lines_.push_back(&line);
-    line.setObserver([this](Property) { update(); });
+    // Only the line's own pixels: the layer spans the window and is see-through, so a whole
+    // update would repaint everything under it, several times a second while the countdown's
+    // indicator turns.
+    line.setObserver([this, &line](Property) {
+      update(QRect(toPixels(line.x1, line.y1), toPixels(line.x2, line.y2))
+                 .normalized()
+                 .adjusted(-1, -1, 1, 1));
+    });
   }
 
  protected:
