@@ -28,8 +28,6 @@ class VirtualTime final : public TimerService, public Clock {
   void setClock(TimeOfDay time);
   // From now on every tick arrives `ms` late, as on a machine too busy to deliver it.
   void setTickLatency(std::int64_t ms) { latency_ = ms; }
-  // How many timers are started at this moment.
-  [[nodiscard]] int runningTimers() const;
 
   struct Entry;
 
