@@ -16,7 +16,7 @@ class Label final : public Control {
   [[nodiscard]] const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
 
-  bool autoSize = false;  // grows to fit its caption; never smaller than its layout size
+  bool autoSize = false;  // fits its caption; keeps its layout size while the caption is empty
   LabelBorder border = LabelBorder::None;
   Handler onChange;
 

@@ -45,7 +45,7 @@ TEST(FaultsTest, AClockPutBackDoesNotSetOffAnAlarmItHasNotReached) {
   tomorrow.arm();
   tomorrow.time.advance(1'000);
   tomorrow.time.setClock({2, 0, 0, 0});  // daylight saving ends
-  tomorrow.time.advance(59 * 60'000);
+  tomorrow.time.advance(59LL * 60'000);
   EXPECT_EQ(timeUps(tomorrow), 0);
   EXPECT_EQ(tomorrow.form1().Text3.text(), "01:30:00");
 

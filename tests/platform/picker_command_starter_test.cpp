@@ -22,7 +22,7 @@ class PickedProgramStartTest : public ::testing::Test {
   // An executable script at "my tools/rec prog" that writes its arguments, one a line, to
   // the record.
   std::string recorder() {
-    const std::string path = at("my tools/rec prog");
+    std::string path = at("my tools/rec prog");
     fs::create_directories(at("my tools"));
     std::ofstream(path) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
                         << at("part") << "'\nmv '" << at("part") << "' '" << at("record") << "'\n";

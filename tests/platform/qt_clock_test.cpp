@@ -21,6 +21,10 @@ class ZoneForTest {
     setenv("TZ", zone, 1);
     tzset();
   }
+  ZoneForTest(const ZoneForTest&) = delete;
+  ZoneForTest& operator=(const ZoneForTest&) = delete;
+  ZoneForTest(ZoneForTest&&) = delete;
+  ZoneForTest& operator=(ZoneForTest&&) = delete;
   ~ZoneForTest() {
     if (old_) {
       setenv("TZ", old_->c_str(), 1);

@@ -31,7 +31,7 @@ constexpr std::int64_t kSecond = 1'000;
 constexpr std::int64_t kDay = 24 * 60 * 60 * kSecond;
 // What the heap may wander by between the ends of two days: strings of other lengths, not
 // a leak (one message kept per expiry would be hundreds of kilobytes by day 7).
-constexpr std::size_t kHeapNoise = 64 * 1024;
+constexpr std::size_t kHeapNoise = 64U * 1024;
 
 std::size_t heapInUse() {
 #ifdef REMINDER_ASAN

@@ -124,9 +124,5 @@ void VirtualTime::advance(std::int64_t ms) {
   now_ = std::max(now_, until);
 }
 
-int VirtualTime::runningTimers() const {
-  return static_cast<int>(
-      std::count_if(entries_.begin(), entries_.end(), [](const auto& e) { return e->started; }));
-}
 
 }  // namespace reminder::test

@@ -29,8 +29,6 @@ class VirtualTime final : public TimerService, public Clock {
   void setClock(TimeOfDay time);
   // From now on every tick arrives `ms` late, as on a machine too busy to deliver it.
   void setTickLatency(std::int64_t ms) { latency_ = ms; }
-  // How many timers are started at this moment.
-  [[nodiscard]] int runningTimers() const;
   // From now to the clock's next multiple of `interval` ms (a whole interval when on one).
   [[nodiscard]] std::int64_t untilClockMultiple(std::int64_t interval) const;
 

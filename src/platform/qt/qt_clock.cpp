@@ -6,8 +6,8 @@ namespace reminder {
 
 namespace {
 
-constexpr qint64 kMsPerMinute = 60 * 1000;
-constexpr qint64 kMsPerDay = 24 * 60 * kMsPerMinute;
+constexpr qint64 kMsPerMinute = 60LL * 1000;
+constexpr qint64 kMsPerDay = 24LL * 60 * kMsPerMinute;
 
 qint64 floorDiv(qint64 value, qint64 divisor) {
   return value / divisor - static_cast<qint64>(value % divisor < 0);

@@ -17,6 +17,10 @@ class CaretBlinkTimeout final : public QObject {
   // Watches the whole application; create it after the QApplication.
   explicit CaretBlinkTimeout(std::chrono::milliseconds timeout = kDefaultTimeout);
   ~CaretBlinkTimeout() override;
+  CaretBlinkTimeout(const CaretBlinkTimeout&) = delete;
+  CaretBlinkTimeout& operator=(const CaretBlinkTimeout&) = delete;
+  CaretBlinkTimeout(CaretBlinkTimeout&&) = delete;
+  CaretBlinkTimeout& operator=(CaretBlinkTimeout&&) = delete;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
