@@ -23,23 +23,41 @@ class QtTimer final : public PlatformTimer {
 
   void startOnClock(int intervalMs) override {
     onClockInterval_ = intervalMs;
-    timer_.setSingleShot(true);
-    timer_.start(untilNextMultiple());
+    alignToClock();
   }
 
   void stop() override { timer_.stop(); }
 
  private:
-  // At least 1 ms: a tick that lands on a multiple finds the next one. The wall clock is
-  // read in whole milliseconds, rounded down, so the tick never comes before its multiple.
-  [[nodiscard]] int untilNextMultiple() const {
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    return static_cast<int>(onClockInterval_ - now % onClockInterval_);
+  // Ticks this far past a multiple still count as on it; a tick further off (the clock set
+  // by hand, a tick held up by a busy machine) aligns the timer again.
+  static constexpr qint64 kOnClockToleranceMs = 10;
+
+  [[nodiscard]] qint64 pastMultiple() const {
+    return QDateTime::currentMSecsSinceEpoch() % onClockInterval_;
+  }
+
+  // One single tick at the next multiple; the wall clock is read in whole milliseconds,
+  // rounded down, so it never comes before the multiple.
+  void alignToClock() {
+    timer_.setSingleShot(true);
+    timer_.start(static_cast<int>(onClockInterval_ - pastMultiple()));
+  }
+
+  // A repeating timer keeps its phase by itself, so the clock's ten ticks a second need no
+  // restart each; it is restarted only when it has strayed.
+  void keepOnClock() {
+    if (timer_.isSingleShot()) {
+      timer_.setSingleShot(false);
+      timer_.start(onClockInterval_);
+    } else if (pastMultiple() > kOnClockToleranceMs) {
+      alignToClock();
+    }
   }
 
   void deliver() {
     // Set before the handler runs, so a handler waiting in a modal box keeps the rhythm.
-    if (onClockInterval_ > 0) timer_.start(untilNextMultiple());
+    if (onClockInterval_ > 0) keepOnClock();
     // A handler waiting in a modal box is still running: its next tick waits for it.
     if (running_) return;
     running_ = true;
