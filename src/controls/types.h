@@ -9,7 +9,9 @@ namespace reminder {
 // Positions and sizes of the window definitions are in twips; 15 twips make one pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int twipsToPixels(int twips) {
+  return twips / kTwipsPerPixel;
+}
 
 struct TwipRect {
   int left = 0;

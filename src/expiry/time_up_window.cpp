@@ -8,6 +8,8 @@ void attach(Context& context, FrmSplash& form) {
   form.onCloseRequest = [&context] { Image1_Click(context); };
 }
 
-void Image1_Click(Context& context) { context.windows.frmSplash().hide(); }
+void Image1_Click(Context& context) {
+  context.windows.frmSplash().hide();
+}
 
 }  // namespace reminder::timeup

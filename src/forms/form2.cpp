@@ -16,13 +16,13 @@ Form2::Form2() : Form("Form2") {
   Dir1.layout = {.rect = {0, 360, 2415, 1665}, .tabIndex = 1};
   File1.layout = {.rect = {2400, 0, 2295, 2040}, .tabIndex = 2};
   File1.pattern = "*.exe";
-  Check1.layout = {.rect = {0, 2640, 615, 375}, .tabIndex = 3,
-                   .backColor = look::kInactiveCaptionText};
+  Check1.layout = {
+      .rect = {0, 2640, 615, 375}, .tabIndex = 3, .backColor = look::kInactiveCaptionText};
   Check1.setCaption("OK");
   Check1.pushButtonLook = true;
   Text1.layout = {.rect = {0, 2160, 4695, 285}, .tabIndex = 4};
-  Command1.layout = {.rect = {720, 2640, 735, 375}, .tabIndex = 5,
-                     .backColor = look::kInactiveCaptionText};
+  Command1.layout = {
+      .rect = {720, 2640, 735, 375}, .tabIndex = 5, .backColor = look::kInactiveCaptionText};
   Command1.setCaption("Cancel");
 }
 

@@ -12,8 +12,10 @@ FrmSplash::FrmSplash() : Form("frmSplash") {
   backColor = look::kHighlightText;
   startPosition = StartPosition::CenterOwner;
 
-  Label1.layout = {.rect = {840, 600, 6015, 1935}, .tabIndex = 0,
-                   .font = look::sansSerif(72, true), .backColor = look::kHighlightText};
+  Label1.layout = {.rect = {840, 600, 6015, 1935},
+                   .tabIndex = 0,
+                   .font = look::sansSerif(72, true),
+                   .backColor = look::kHighlightText};
   Label1.setCaption("TIME UP");
   Image1.layout = {.rect = {480, 3120, 960, 705}};
   Image1.picture = "ok";

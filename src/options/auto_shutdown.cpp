@@ -7,7 +7,9 @@ void attach(Context& context, Form1& form) {
   form.Offshut.onClick = [&context] { SetAutoShutdown(context, false); };
 }
 
-bool isOn(Context& context) { return context.windows.form1().Onshut.checked(); }
+bool isOn(Context& context) {
+  return context.windows.form1().Onshut.checked();
+}
 
 void SetMarks(Form1& form, bool on) {
   form.Onshut.setChecked(on);
@@ -25,8 +27,7 @@ void ShowAutoShutdownStatus(Context& context) {
 
 void AskAtStart(Context& context, const std::string& notice) {
   Dialogs& dialogs = context.platform.dialogs;
-  const bool yes =
-      dialogs.show({kQuestion, "Exit", MessageButtons::YesNo}) == MessageAnswer::Yes;
+  const bool yes = dialogs.show({kQuestion, "Exit", MessageButtons::YesNo}) == MessageAnswer::Yes;
   SetMarks(context.windows.form1(), yes);
   if (yes) dialogs.show({notice, "Information", MessageButtons::Ok});
   ShowAutoShutdownStatus(context);

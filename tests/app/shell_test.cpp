@@ -1,7 +1,8 @@
 // Start-up and the main window's own commands.
+#include "app/shell.h"
+
 #include <gtest/gtest.h>
 
-#include "app/shell.h"
 #include "support/harness.h"
 
 namespace reminder::test {
@@ -32,8 +33,7 @@ TEST_F(ShellTest, MinimizeKeepsEverythingRunning) {
 TEST_F(ShellTest, ExitAsksAndEndsAtOnceOnYes) {
   app.dialogs.answer(MessageAnswer::Yes);
   EXPECT_THROW(app.form1().Exit.click(), ProcessEnded);
-  EXPECT_EQ(app.dialogs.last(),
-            (Message{"Are You sure to exit?", "Exit", MessageButtons::YesNo}));
+  EXPECT_EQ(app.dialogs.last(), (Message{"Are You sure to exit?", "Exit", MessageButtons::YesNo}));
   EXPECT_TRUE(app.process.ended());
 }
 

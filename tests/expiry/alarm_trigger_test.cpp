@@ -150,7 +150,8 @@ TEST(AlarmTriggerTest, ACountdownAndAnAlarmEndOneAfterTheOtherWithoutResettingEa
   EXPECT_TRUE(user.splash().visible());
 
   EXPECT_TRUE(runUntilTimeUp(user, 31'000));
-  const auto notices = std::count(user.dialogs.shown().begin(), user.dialogs.shown().end(), kTimeUp);
+  const auto notices =
+      std::count(user.dialogs.shown().begin(), user.dialogs.shown().end(), kTimeUp);
   EXPECT_EQ(notices, 3);
 }
 

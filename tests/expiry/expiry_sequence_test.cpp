@@ -1,7 +1,8 @@
 // The one expiry sequence that the countdown and the alarm both run.
+#include "expiry/expiry_sequence.h"
+
 #include <gtest/gtest.h>
 
-#include "expiry/expiry_sequence.h"
 #include "support/harness.h"
 
 namespace reminder::test {
@@ -65,8 +66,8 @@ TEST_F(ExpirySequenceTest, ArmedAutoRunOnlySwitchesTheStartTimerOn) {
 
 TEST_F(ExpirySequenceTest, ArmedAutoCloseKillsTheTickedPlayersInOrderOnce) {
   Form3& picker = app.form3();
-  for (CheckBox* box : {&picker.Check1, &picker.Check2, &picker.Check3, &picker.Check4,
-                        &picker.Check5}) {
+  for (CheckBox* box :
+       {&picker.Check1, &picker.Check2, &picker.Check3, &picker.Check4, &picker.Check5}) {
     box->setValue(1);
   }
   app.form1().Label17.setCaption("Close  ,Windows media ,Winamp ,Real Player ,Explorer");
@@ -77,8 +78,8 @@ TEST_F(ExpirySequenceTest, ArmedAutoCloseKillsTheTickedPlayersInOrderOnce) {
             (std::vector<std::string>{"taskkill /im wmplayer.exe", "taskkill /im winamp.exe",
                                       "taskkill /im realplay.exe", "taskkill /im explorer.exe"}));
   EXPECT_EQ(app.form1().Label17.caption(), "");
-  for (const CheckBox* box : {&picker.Check1, &picker.Check2, &picker.Check3, &picker.Check4,
-                              &picker.Check5}) {
+  for (const CheckBox* box :
+       {&picker.Check1, &picker.Check2, &picker.Check3, &picker.Check4, &picker.Check5}) {
     EXPECT_EQ(box->value(), 0) << box->name();
   }
 

@@ -44,8 +44,8 @@ TEST(MainWindowDefinition, MenuMarksAndHiddenCancelItems) {
 
   std::vector<std::string> bar;
   for (const MenuItem* item : f.menuBar()) bar.push_back(item->caption());
-  EXPECT_EQ(bar, (std::vector<std::string>{"Control", "Languages", "Auto Shutdown", "Tools",
-                                           "Help", "About"}));
+  EXPECT_EQ(bar, (std::vector<std::string>{"Control", "Languages", "Auto Shutdown", "Tools", "Help",
+                                           "About"}));
   EXPECT_TRUE(f.Help.items().empty());
   EXPECT_TRUE(f.About.items().empty());
   EXPECT_EQ(f.Minimize.shortcut(), "F3");
@@ -103,8 +103,8 @@ TEST(SecondaryWindowDefinitions, StartUntickedHiddenAndOutOfTheTaskBar) {
   EXPECT_EQ(picker.caption, "Select Program");
 
   Form3 closer;
-  for (const CheckBox* b : {&closer.Check1, &closer.Check2, &closer.Check3, &closer.Check4,
-                            &closer.Check5}) {
+  for (const CheckBox* b :
+       {&closer.Check1, &closer.Check2, &closer.Check3, &closer.Check4, &closer.Check5}) {
     EXPECT_EQ(b->value(), 0) << b->name();
   }
   EXPECT_FALSE(closer.Text1.visible());

@@ -9,7 +9,6 @@
 
 #include "gui_fixture.h"
 
-
 namespace reminder::test {
 namespace {
 

@@ -14,12 +14,12 @@ std::vector<std::string> captions(Form1& f) {
           f.Command4.caption(), f.Command3.caption()};
 }
 
-const std::vector<std::string> kEnglish{"Countdown", "Insert Minute:", "Minute", "Start",
-                                        "Now:",      "Start",          "Insert Time:",
-                                        "Alarm",     "Cancel",         "Cancel"};
+const std::vector<std::string> kEnglish{"Countdown", "Insert Minute:", "Minute",       "Start",
+                                        "Now:",      "Start",          "Insert Time:", "Alarm",
+                                        "Cancel",    "Cancel"};
 const std::vector<std::string> kIndonesian{
-    "Penghitung Mundur", "Masukan Menit:", "Menit", "Mulai", "Waktu Sekarang:",
-    "Mulai",             "Masukan Waktu:", "Alarm", "Batal", "Batal"};
+    "Penghitung Mundur", "Masukan Menit:", "Menit", "Mulai", "Waktu Sekarang:", "Mulai",
+    "Masukan Waktu:",    "Alarm",          "Batal", "Batal"};
 
 TEST_F(LanguageTest, EnglishRightAfterStartMovesTheThreeColonsOnly) {
   Form1& f = app.form1();

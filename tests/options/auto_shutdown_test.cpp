@@ -1,7 +1,8 @@
 // The auto shutdown switch and its status line.
+#include "options/auto_shutdown.h"
+
 #include <gtest/gtest.h>
 
-#include "options/auto_shutdown.h"
 #include "support/harness.h"
 
 namespace reminder::test {

@@ -5,8 +5,8 @@ namespace reminder::test {
 namespace {
 
 std::optional<std::vector<std::string>> listing(
-    const std::map<std::string, std::set<std::string>>& entries, const std::set<std::string>& unreadable,
-    const std::string& folder) {
+    const std::map<std::string, std::set<std::string>>& entries,
+    const std::set<std::string>& unreadable, const std::string& folder) {
   if (unreadable.contains(folder)) return std::nullopt;
   const auto found = entries.find(folder);
   if (found == entries.end()) return std::vector<std::string>{};
@@ -20,8 +20,7 @@ std::optional<std::vector<std::string>> FakeFileSystem::subfolders(
   return listing(folders_, unreadable_, folder);
 }
 
-std::optional<std::vector<std::string>> FakeFileSystem::programs(
-    const std::string& folder) const {
+std::optional<std::vector<std::string>> FakeFileSystem::programs(const std::string& folder) const {
   return listing(programs_, unreadable_, folder);
 }
 

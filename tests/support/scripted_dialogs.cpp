@@ -20,7 +20,9 @@ void ScriptedDialogs::answer(MessageAnswer answer) {
   replies_.emplace_back([answer](const Message&) { return answer; });
 }
 
-void ScriptedDialogs::whileOpen(Reply reply) { replies_.push_back(std::move(reply)); }
+void ScriptedDialogs::whileOpen(Reply reply) {
+  replies_.push_back(std::move(reply));
+}
 
 const Message& ScriptedDialogs::last() const {
   if (shown_.empty()) throw std::logic_error("no message box was shown");

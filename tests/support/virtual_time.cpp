@@ -83,7 +83,9 @@ TimeOfDay VirtualTime::now() const {
           static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
 
-void VirtualTime::setClock(TimeOfDay time) { clockOffset_ = toMs(time) - now_; }
+void VirtualTime::setClock(TimeOfDay time) {
+  clockOffset_ = toMs(time) - now_;
+}
 
 VirtualTime::Entry* VirtualTime::nextDue(std::int64_t until) const {
   Entry* next = nullptr;
@@ -123,6 +125,5 @@ void VirtualTime::advance(std::int64_t ms) {
   }
   now_ = std::max(now_, until);
 }
-
 
 }  // namespace reminder::test

@@ -34,12 +34,16 @@ constexpr std::array<FaceFallback, 11> kFallbacks{{
     {"Bauhaus 93", QFont::Decorative, {"DejaVu Sans", "Liberation Sans", "sans-serif"}},
     {"Viner Hand ITC", QFont::Cursive, {"Z003", "URW Chancery L", "DejaVu Serif"}},
     {"Narkisim", QFont::SansSerif, {"Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans"}},
-    {"Niagara Engraved", QFont::SansSerif, {"Liberation Sans Narrow", "Nimbus Sans Narrow",
-                                             "DejaVu Sans Condensed"}},
-    {"Niagara Solid", QFont::SansSerif, {"Liberation Sans Narrow", "Nimbus Sans Narrow",
-                                          "DejaVu Sans Condensed"}},
+    {"Niagara Engraved",
+     QFont::SansSerif,
+     {"Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed"}},
+    {"Niagara Solid",
+     QFont::SansSerif,
+     {"Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed"}},
     {"Candara", QFont::SansSerif, {"Liberation Sans", "DejaVu Sans", "sans-serif"}},
-    {"Arabic Typesetting", QFont::Serif, {"Liberation Sans Narrow", "Nimbus Sans Narrow", "serif"},
+    {"Arabic Typesetting",
+     QFont::Serif,
+     {"Liberation Sans Narrow", "Nimbus Sans Narrow", "serif"},
      0.8},
 }};
 
@@ -82,7 +86,9 @@ QRect toPixels(const TwipRect& rect) {
           twipsToPixels(rect.height)};
 }
 
-QPoint toPixels(int x, int y) { return {twipsToPixels(x), twipsToPixels(y)}; }
+QPoint toPixels(int x, int y) {
+  return {twipsToPixels(x), twipsToPixels(y)};
+}
 
 QColor toQColor(const Color& color) {
   if (!color.system) return {color.red, color.green, color.blue};
@@ -115,7 +121,9 @@ QFont toQFont(const Font& font) {
   return result;
 }
 
-QFont defaultFont() { return toQFont({"MS Sans Serif", 8.25, false}); }
+QFont defaultFont() {
+  return toQFont({"MS Sans Serif", 8.25, false});
+}
 
 void applyColors(QWidget& widget, const std::optional<Color>& fore,
                  const std::optional<Color>& back) {

@@ -38,7 +38,8 @@ FormWindow::FormWindow(Form& form, QWidget* owner)
   setWindowTitle(QString::fromStdString(form.caption));
   setAccessibleName(windowTitle().isEmpty() ? objectName() : windowTitle());
   if (!form.icon.empty()) {
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(QString::fromStdString(form.icon))));
+    setWindowIcon(
+        QIcon(QStringLiteral(":/pictures/%1.png").arg(QString::fromStdString(form.icon))));
   }
   setFont(defaultFont());
 
@@ -76,7 +77,7 @@ void FormWindow::placeOnFirstShow() {
   adjustSize();
   const QWidget* owner = parentWidget();
   const QRect area = owner != nullptr && owner->isVisible() ? owner->frameGeometry()
-                                                           : screen()->availableGeometry();
+                                                            : screen()->availableGeometry();
   QRect frame = frameGeometry();
   frame.moveCenter(area.center());
   move(std::max(frame.left(), 0), std::max(frame.top(), 0));

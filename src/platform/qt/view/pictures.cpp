@@ -27,7 +27,8 @@ class PictureLabel final : public QLabel {
 QWidget* makeImage(Image& image, QWidget* parent) {
   auto* widget = new PictureLabel(image, parent);
   applyCommon(*widget, image);
-  const QPixmap picture(QStringLiteral(":/pictures/%1.bmp").arg(QString::fromStdString(image.picture)));
+  const QPixmap picture(
+      QStringLiteral(":/pictures/%1.bmp").arg(QString::fromStdString(image.picture)));
   widget->setPixmap(picture);
   widget->resize(picture.size());  // natural size
   widget->setCursor(Qt::PointingHandCursor);
