@@ -17,7 +17,7 @@ import time
 
 from .build import Binaries
 from .display import Drawing, drawings
-from .driving import NOTICE_TITLE, TIME_UP_TITLE, driven, e2e, put_notice_away
+from .driving import NOTICE_TITLE, SETTLE_S, TIME_UP_TITLE, driven, e2e, put_notice_away
 from .results import Metric, print_table, save, summarise, worst_at_most
 
 METRICS = [
@@ -27,8 +27,6 @@ METRICS = [
     Metric("notice_ms", "delay to Time Up box (ms)"),
 ]
 
-# The caret blinks for 5 s after the program starts, then rests.
-SETTLE_S = 6.0
 # Drawings closer together than this belong to one repaint.
 REPAINT_GAP_S = 0.05
 

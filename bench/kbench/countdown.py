@@ -20,7 +20,8 @@ import time
 
 from . import procfs
 from .build import Binaries
-from .driving import NOTICE_TITLE, QUESTION_TITLE, TIME_UP_TITLE, driven, e2e, put_notice_away
+from .driving import (NOTICE_TITLE, QUESTION_TITLE, SETTLE_S, TIME_UP_TITLE, driven, e2e,
+                      put_notice_away)
 from .results import Metric, at_most, print_table, save, summarise, worst_at_most
 
 METRICS = [
@@ -35,8 +36,6 @@ METRICS = [
 ]
 
 COUNTDOWN_S = 60.0
-# The caret blinks for 5 s after the last key press or click, then rests.
-SETTLE_S = 6.0
 
 
 def add_arguments(parser: argparse.ArgumentParser) -> None:

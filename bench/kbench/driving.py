@@ -20,6 +20,9 @@ TIME_UP_TITLE = ""
 # The modal boxes, by their titles: the auto shutdown question and the "Time Up" notice.
 QUESTION_TITLE = "Exit"
 NOTICE_TITLE = "Stop"
+# The caret blinks for 5 s after the start or the last key press or click, then rests: CPU
+# is measured from this long after either.
+SETTLE_S = 6.0
 
 
 @contextlib.contextmanager
