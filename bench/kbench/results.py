@@ -45,13 +45,16 @@ class Metric:
 
 def summarise(metrics: list[Metric], runs: dict[str, list[dict]]) -> dict:
     """Medians and worst runs per measured program and metric, and each target's verdict on
-    the program. A metric a run has no value for (None) is left out of that run's figures."""
-    def values(program_runs: list[dict], key: str) -> list[float]:
-        return [run[key] for run in program_runs if run.get(key) is not None]
+    the program. A metric a run has no value for (None) is left out of that run's figures;
+    one no run has a value for is None (a single alarm has no later alarms)."""
+    def figure(program_runs: list[dict], key: str, of) -> Optional[float]:
+        values = [run[key] for run in program_runs if run.get(key) is not None]
+        return of(values) if values else None
 
-    medians = {name: {m.key: statistics.median(values(program_runs, m.key)) for m in metrics}
+    medians = {name: {m.key: figure(program_runs, m.key, statistics.median) for m in metrics}
                for name, program_runs in runs.items()}
-    worst = {name: {m.key: max(values(program_runs, m.key), key=abs) for m in metrics}
+    worst = {name: {m.key: figure(program_runs, m.key, lambda v: max(v, key=abs))
+                    for m in metrics}
              for name, program_runs in runs.items()}
     verdicts = {}
     for metric in metrics:
@@ -59,9 +62,15 @@ def summarise(metrics: list[Metric], runs: dict[str, list[dict]]) -> dict:
             figures = worst if metric.target.on_worst else medians
             value = figures["program"][metric.key]
             reference = figures.get("reference", {}).get(metric.key)
+            if value is None:
+                continue
             verdicts[metric.key] = {"target": metric.target.text,
                                     "met": metric.target.met(value, reference)}
     return {"medians": medians, "worst": worst, "targets": verdicts, "runs": runs}
+
+
+def _cell(value: Optional[float], width: int, form: str) -> str:
+    return f"{'-':>{width}}" if value is None else f"{value:>{width}{form}}"
 
 
 def print_table(metrics: list[Metric], summary: dict, headings: dict[str, str],
@@ -79,14 +88,15 @@ def print_table(metrics: list[Metric], summary: dict, headings: dict[str, str],
           + (f"{'ratio':>8}" if with_ratio else "") + f"   {'target':<24}met")
     for metric in metrics:
         line = f"{metric.label:<34}" + "".join(
-            f"{medians[name][metric.key]:>12.1f}" for name in medians)
+            _cell(medians[name][metric.key], 12, ".1f") for name in medians)
         if with_worst:
-            line += (f"{summary['worst']['program'][metric.key]:>8.1f}"
+            line += (_cell(summary["worst"]["program"][metric.key], 8, ".1f")
                      if metric.target and metric.target.on_worst else f"{'':>8}")
         if with_ratio:
             reference = medians["reference"][metric.key]
-            line += (f"{medians['program'][metric.key] / reference:>8.2f}" if reference
-                     else f"{'-':>8}")
+            program = medians["program"][metric.key]
+            line += _cell(program / reference if reference and program is not None else None,
+                          8, ".2f")
         if metric.key in verdicts:
             verdict = verdicts[metric.key]
             line += f"   {verdict['target']:<24}{'yes' if verdict['met'] else 'NO'}"
