@@ -13,7 +13,8 @@ class PlatformTimer {
   // (Re)starts the timer: the first tick comes one interval from now.
   virtual void start(int intervalMs) = 0;
   // (Re)starts the timer ticking on the wall clock's multiples of the interval, counted from
-  // the epoch; each tick finds the next multiple afresh, so a clock set by hand is followed.
+  // the epoch (within a few milliseconds); a clock set by hand is followed from the next
+  // tick on.
   virtual void startOnClock(int intervalMs) = 0;
   virtual void stop() = 0;
 };
