@@ -2,14 +2,6 @@
 
 namespace reminder {
 
-namespace {
-
-bool isSeparator(char c) {
-  return c == '/' || c == '\\';
-}
-
-}  // namespace
-
 void DriveList::setDrives(std::vector<std::string> drives) {
   drives_ = std::move(drives);
   notify(Property::Items);
@@ -36,8 +28,8 @@ std::vector<std::string> DirList::openFolders() const {
   if (rootEnd == std::string::npos) return {path_};
   std::vector<std::string> chain{path_.substr(0, rootEnd + 1)};
   for (std::size_t i = rootEnd + 1; i <= path_.size(); ++i) {
-    if (i < path_.size() && !isSeparator(path_[i])) continue;
-    if (!isSeparator(path_[i - 1])) chain.push_back(path_.substr(0, i));
+    if (i < path_.size() && !isPathSeparator(path_[i])) continue;
+    if (!isPathSeparator(path_[i - 1])) chain.push_back(path_.substr(0, i));
   }
   return chain;
 }

@@ -7,6 +7,11 @@
 
 namespace reminder {
 
+// Paths may be written with either separator: a Windows path takes both.
+[[nodiscard]] constexpr bool isPathSeparator(char c) {
+  return c == '/' || c == '\\';
+}
+
 // The drive list: the roots a user can browse. Choosing another drive, by the user or by
 // code, raises Change.
 class DriveList final : public Control {

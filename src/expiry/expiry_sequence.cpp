@@ -20,7 +20,7 @@ void closePlayers(Context& context) {
   Form3& picker = context.windows.form3();
   if (!picker.Check5.ticked()) return;
   std::string notClosed;
-  for (const Player& player : kPlayers) {
+  for (const autoclose::Player& player : autoclose::kPlayers) {
     if (!(picker.*player.box).ticked()) continue;
     if (!context.platform.commands.start(player.killCommand, WindowStyle::MinimizedWithFocus)
              .started) {

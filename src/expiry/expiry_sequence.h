@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <string>
 
 #include "app/context.h"
 
@@ -13,20 +13,6 @@ inline constexpr const char* kShutdownFailed =
     "perintah shutdown tidak dapat dijalankan.";
 
 inline constexpr const char* kAutoCloseTitle = "Auto Close Program";
-
-struct Player {
-  CheckBox Form3::*box;
-  const char* killCommand;
-  const char* name;
-};
-
-// The players the auto-close picker offers, in the order they are closed.
-inline const std::array<Player, 4> kPlayers{{
-    {&Form3::Check1, "taskkill /im wmplayer.exe", "Windows Media Player"},
-    {&Form3::Check2, "taskkill /im winamp.exe", "Winamp"},
-    {&Form3::Check3, "taskkill /im realplay.exe", "Real Player"},
-    {&Form3::Check4, "taskkill /im explorer.exe", "Explorer"},
-}};
 
 // What the user reads when the command closing these players could not be started.
 [[nodiscard]] std::string autoCloseFailedPrompt(const std::string& players);

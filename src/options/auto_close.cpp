@@ -1,25 +1,6 @@
 #include "options/auto_close.h"
 
-#include <array>
-
 namespace reminder::autoclose {
-
-namespace {
-
-struct Fragment {
-  CheckBox Form3::*box;
-  const char* text;
-};
-
-// What each ticked player adds to the summary, in the order of the boxes.
-const std::array<Fragment, 4> kFragments{{
-    {&Form3::Check1, " ,Windows media"},
-    {&Form3::Check2, " ,Winamp"},
-    {&Form3::Check3, " ,Real Player"},
-    {&Form3::Check4, " ,Explorer"},
-}};
-
-}  // namespace
 
 void attach(Context& context, Form1& form) {
   form.selproc.onClick = [&context] { selproc_Click(context); };
@@ -42,8 +23,8 @@ void Check5_Click(Context& context) {
   // Rebuilt from the boxes at every confirmation, so that the summary names each ticked
   // player once.
   std::string summary;
-  for (const Fragment& fragment : kFragments) {
-    if ((form.*fragment.box).ticked()) summary += fragment.text;
+  for (const Player& player : kPlayers) {
+    if ((form.*player.box).ticked()) summary += player.summary;
   }
   form.Text1.setText(summary);
   form.hide();

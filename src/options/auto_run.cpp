@@ -1,5 +1,7 @@
 #include "options/auto_run.h"
 
+#include "controls/file_lists.h"
+
 namespace reminder::autorun {
 
 namespace {
@@ -10,7 +12,7 @@ Form2& picker(Context& context) {
 
 // A root ("/", "C:\") already ends with its separator; any other folder gets one.
 std::string pathIn(const std::string& folder, const std::string& name, char separator) {
-  if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) return folder + name;
+  if (!folder.empty() && isPathSeparator(folder.back())) return folder + name;
   return folder + separator + name;
 }
 

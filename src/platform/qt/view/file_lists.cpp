@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QStyle>
 #include <QTreeWidget>
+#include <string_view>
 
 #include "platform/qt/view/control_widgets.h"
 
@@ -13,14 +14,14 @@ namespace reminder::view {
 
 namespace {
 
-// The name a folder goes by in the list: its last part, or the whole root ("/", "C:\").
+// The name a folder goes by in the list: its last part; "/" itself, and a drive by its
+// letter ("C:").
 QString folderName(const std::string& path) {
-  const QString p = QString::fromStdString(path);
-  const QString trimmed =
-      p.size() > 1 && (p.endsWith(u'/') || p.endsWith(u'\\')) ? p.chopped(1) : p;
-  const auto cut = std::max(trimmed.lastIndexOf(u'/'), trimmed.lastIndexOf(u'\\'));
-  const QString part = trimmed.mid(cut + 1);
-  return part.isEmpty() ? p : part;
+  std::string_view trimmed = path;
+  if (trimmed.size() > 1 && isPathSeparator(trimmed.back())) trimmed.remove_suffix(1);
+  const std::size_t cut = trimmed.find_last_of("/\\");
+  const std::string_view part = cut == std::string_view::npos ? trimmed : trimmed.substr(cut + 1);
+  return QString::fromStdString(std::string(part.empty() ? path : part));
 }
 
 // A folder list draws no expand arrows: every level stays open.
