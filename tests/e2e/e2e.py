@@ -297,12 +297,17 @@ def put_time_up_away(s):
     s.wait_until(lambda: not s.time_up_windows(), 5, "the Time Up window is not put away")
 
 
-def run(test):
-    """Runs `test(args)` and turns a failure into a message and exit status 1."""
-    args = arguments()
+def report(checks):
+    """Runs `checks()` and turns a failure into a message and exit status 1."""
     try:
-        test(args)
+        checks()
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         sys.exit(1)
     print("passed")
+
+
+def run(test):
+    """Runs `test(args)` with the end-to-end tests' arguments, reporting as `report` does."""
+    args = arguments()
+    report(lambda: test(args))

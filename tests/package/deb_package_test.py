@@ -6,13 +6,12 @@ import argparse
 import os
 import pathlib
 import subprocess
-import sys
 import tempfile
 
 import e2e
 import installed_tree
 import pictures
-from e2e import Failure, check
+from e2e import check, report
 
 
 def build_package(cpack, build, folder):
@@ -84,7 +83,8 @@ def main():
     parser.add_argument("--tools", required=True, help="folder holding screen-grab")
     parser.add_argument("--out", required=True, help="folder for screenshots")
     args = parser.parse_args()
-    try:
+
+    def checks():
         with tempfile.TemporaryDirectory(prefix="reminder-deb-") as work:
             package = build_package(args.cpack, args.build, pathlib.Path(work) / "made")
             check_control(package)
@@ -94,10 +94,8 @@ def main():
             icon = root / "usr/share/icons/hicolor/32x32/apps/kavelto-time-reminder.png"
             check_window_and_icon(root / "usr/bin/kavelto-time-reminder", args.tools, args.out,
                                   icon)
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
-    print("passed")
+
+    report(checks)
 
 
 if __name__ == "__main__":

@@ -3,11 +3,10 @@
 import argparse
 import os
 import subprocess
-import sys
 import tempfile
 
 import installed_tree
-from e2e import Failure
+from e2e import report
 
 
 def main():
@@ -18,12 +17,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="reminder-install-") as root:
         subprocess.run([args.cmake, "--install", args.build, "--prefix", "/usr"], check=True,
                        env={**os.environ, "DESTDIR": root}, stdout=subprocess.DEVNULL)
-        try:
-            installed_tree.check_tree(root)
-        except Failure as failure:
-            print(f"FAILED: {failure}", file=sys.stderr)
-            sys.exit(1)
-    print("passed")
+        report(lambda: installed_tree.check_tree(root))
 
 
 if __name__ == "__main__":

@@ -6,11 +6,10 @@ import argparse
 import pathlib
 import struct
 import subprocess
-import sys
 import tempfile
 
 import pictures
-from e2e import Failure, check
+from e2e import check, report
 
 RT_ICON, RT_VERSION, RT_GROUP_ICON = 3, 16, 14
 
@@ -126,17 +125,16 @@ def main():
         subprocess.run([args.windres, "--input", args.rc, "--output", str(compiled),
                         "--output-format", "res"], check=True)
         found = resources(compiled.read_bytes())
-    try:
+
+    def checks():
         versions = [(name, value) for (kind, name), value in found.items() if kind == RT_VERSION]
         check(len(versions) == 1, f"{len(versions)} version records")
         language, record = versions[0][1]
         check(language == 0x0409, f"the version record's language is {language:#06x}")
         check_version_record(record)
         check_icon(found, args.png)
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
-    print("passed")
+
+    report(checks)
 
 
 if __name__ == "__main__":
