@@ -37,6 +37,9 @@ QWidget* makeLabel(Label& label, QWidget* parent) {
   widget->setTextFormat(Qt::PlainText);
   widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   widget->setWordWrap(!label.autoSize);
+  // The text starts at the border, as on the classic desktop; Qt would indent a framed
+  // label's text by half an "x", and the clock's "PM" would then cross the box drawn round it.
+  widget->setIndent(0);
   widget->setFocusPolicy(Qt::NoFocus);
   switch (label.border) {
     case LabelBorder::None:
