@@ -145,8 +145,7 @@ def test(args):
         e2e.check(s.ink(e2e.box(close_line)) == 0, "the auto-close line still speaks")
 
         expire(s, main)
-        e2e.exit_question(s)
-        s.key("Return")
+        s.click(s.find(e2e.exit_question(s), "push button", "Yes"))
         e2e.check(s.wait_exit() == 0, "the program did not end cleanly")
         e2e.check(marker.read_text() == "ran\n", "the picked program did not run exactly once")
         e2e.check(s.commands() == closed, f"players closed again: {s.commands()}")
