@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/context.h"
 #include "app/timer_binding.h"
+#include "context/context.h"
 
 namespace reminder {
 

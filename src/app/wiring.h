@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/context.h"
+#include "context/context.h"
 
 namespace reminder {
 

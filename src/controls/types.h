@@ -6,13 +6,7 @@
 
 namespace reminder {
 
-// Positions and sizes of the window definitions are in twips; 15 twips make one pixel at 96 dpi.
-inline constexpr int kTwipsPerPixel = 15;
-
-constexpr int twipsToPixels(int twips) {
-  return twips / kTwipsPerPixel;
-}
-
+// Positions and sizes of the window definitions are in twips (1/1440 inch).
 struct TwipRect {
   int left = 0;
   int top = 0;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/context.h"
+#include "context/context.h"
 
 // What happens when time is up, the same for the countdown and the alarm.
 namespace reminder::expiry {

@@ -3,7 +3,7 @@
 #include <array>
 #include <variant>
 
-#include "app/context.h"
+#include "context/context.h"
 
 // Switches the captions of the main window between English and Indonesian.
 namespace reminder::language {

@@ -35,10 +35,9 @@ void styleButton(QPushButton& button, const Control& control) {
           .arg(back.name(), edge, sunk));
 }
 
-void showCaption(QAbstractButton& button, const std::string& caption) {
-  const QString text = QString::fromStdString(caption);
-  button.setText(text);
-  button.setAccessibleName(text);
+void showCaption(QAbstractButton& button, Control& control, const std::string& caption) {
+  button.setText(QString::fromStdString(caption));
+  button.setAccessibleName(accessibleNameOf(control));
 }
 
 // A check box or option button as a widget: a real check box or radio button, or a
@@ -58,7 +57,7 @@ QAbstractButton* makeChoiceWidget(Choice& choice, QWidget* parent) {
     widget->setAutoExclusive(false);  // the control model keeps the group
   }
   applyCommon(*widget, choice);
-  showCaption(*widget, choice.caption());
+  showCaption(*widget, choice, choice.caption());
   const auto showValue = [widget, &choice] {
     const QSignalBlocker quiet(widget);
     if constexpr (std::is_same_v<Choice, CheckBox>) {
@@ -79,7 +78,7 @@ QAbstractButton* makeChoiceWidget(Choice& choice, QWidget* parent) {
         showValue();
         break;
       case Property::Caption:
-        showCaption(*widget, choice.caption());
+        showCaption(*widget, choice, choice.caption());
         break;
       default:
         syncCommon(*widget, choice);
@@ -95,11 +94,11 @@ QWidget* makeCommandButton(CommandButton& button, QWidget* parent) {
   applyCommon(*widget, button);
   styleButton(*widget, button);
   widget->setAutoDefault(false);
-  showCaption(*widget, button.caption());
+  showCaption(*widget, button, button.caption());
   QObject::connect(widget, &QPushButton::clicked, [&button] { button.click(); });
   button.setObserver([widget, &button](Property property) {
     if (property == Property::Caption) {
-      showCaption(*widget, button.caption());
+      showCaption(*widget, button, button.caption());
     } else {
       syncCommon(*widget, button);
     }

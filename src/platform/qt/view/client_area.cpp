@@ -1,7 +1,6 @@
 #include "platform/qt/view/client_area.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <map>
 
 #include "controls/check_box.h"
@@ -16,6 +15,8 @@
 #include "controls/text_box.h"
 #include "platform/qt/view/appearance.h"
 #include "platform/qt/view/control_widgets.h"
+#include "presentation/geometry.h"
+#include "presentation/tab_order.h"
 
 namespace reminder::view {
 
@@ -70,29 +71,30 @@ class WidgetBuilder final : public ControlVisitor {
     control.accept(*this);
   }
 
-  // Chains the focusable widgets in the order of their tab indices.
-  void orderTabs() {
-    std::stable_sort(focusable_.begin(), focusable_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusable_.size(); ++i) {
-      QWidget::setTabOrder(focusable_[i - 1].second, focusable_[i].second);
+  // Chains the focusable widgets in the window's tab order.
+  void orderTabs(const Form& form) {
+    QWidget* previous = nullptr;
+    for (Control* control : presentation::tabOrder(form)) {
+      QWidget* widget = focusable_.at(control);
+      if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+      previous = widget;
     }
   }
 
-  void visit(Label& c) override { add(makeLabel(c, parentOf(c)), false); }
-  void visit(TextBox& c) override { add(makeTextBox(c, parentOf(c)), true); }
-  void visit(CommandButton& c) override { add(makeCommandButton(c, parentOf(c)), true); }
-  void visit(CheckBox& c) override { add(makeCheckBox(c, parentOf(c)), true); }
-  void visit(OptionButton& c) override { add(makeOptionButton(c, parentOf(c)), true); }
+  void visit(Label& c) override { add(makeLabel(c, parentOf(c))); }
+  void visit(TextBox& c) override { add(makeTextBox(c, parentOf(c))); }
+  void visit(CommandButton& c) override { add(makeCommandButton(c, parentOf(c))); }
+  void visit(CheckBox& c) override { add(makeCheckBox(c, parentOf(c))); }
+  void visit(OptionButton& c) override { add(makeOptionButton(c, parentOf(c))); }
   void visit(Frame& c) override {
     QWidget* widget = makeFrame(c, parentOf(c));
     containers_[&c] = widget;
     windowed_.push_back(widget);
   }
-  void visit(Image& c) override { add(makeImage(c, parentOf(c)), false); }
-  void visit(DriveList& c) override { add(makeDriveList(c, parentOf(c)), true); }
-  void visit(DirList& c) override { add(makeDirList(c, parentOf(c)), true); }
-  void visit(FileList& c) override { add(makeFileList(c, parentOf(c)), true); }
+  void visit(Image& c) override { add(makeImage(c, parentOf(c))); }
+  void visit(DriveList& c) override { add(makeDriveList(c, parentOf(c))); }
+  void visit(DirList& c) override { add(makeDirList(c, parentOf(c))); }
+  void visit(FileList& c) override { add(makeFileList(c, parentOf(c))); }
   void visit(Line& line) override { lines_.add(line); }
 
   // Keeps the controls that are windows of their own above the lines.
@@ -107,10 +109,10 @@ class WidgetBuilder final : public ControlVisitor {
     return found == containers_.end() ? &area_ : found->second;
   }
 
-  void add(QWidget* widget, bool takesFocus) {
-    if (!takesFocus) return;
+  void add(QWidget* widget) {
+    if (!presentation::takesFocus(*current_)) return;
     widget->setFocusPolicy(Qt::StrongFocus);
-    focusable_.emplace_back(current_->layout.tabIndex, widget);
+    focusable_[current_] = widget;
     if (widget->parentWidget() == &area_) windowed_.push_back(widget);
   }
 
@@ -118,7 +120,7 @@ class WidgetBuilder final : public ControlVisitor {
   LineLayer& lines_;
   Control* current_ = nullptr;
   std::map<const Frame*, QWidget*> containers_;
-  std::vector<std::pair<int, QWidget*>> focusable_;
+  std::map<const Control*, QWidget*> focusable_;
   std::vector<QWidget*> windowed_;  // children of the area that stay above the lines
 };
 
@@ -126,13 +128,13 @@ class WidgetBuilder final : public ControlVisitor {
 
 ClientArea::ClientArea(Form& form, QWidget* parent) : QWidget(parent) {
   setObjectName(QString::fromStdString(form.name()) + QStringLiteral("Client"));
-  setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+  setFixedSize(presentation::toPixels(form.clientWidth), presentation::toPixels(form.clientHeight));
   applyColors(*this, form.foreColor, form.backColor);
   auto* lines = new LineLayer(*this);
   lines->setObjectName(QStringLiteral("lines"));
   WidgetBuilder builder(*this, *lines);
   for (Control* control : form.controls()) builder.build(*control);
-  builder.orderTabs();
+  builder.orderTabs(form);
   builder.raiseAboveLines();
 }
 

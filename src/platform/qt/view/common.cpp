@@ -3,6 +3,7 @@
 #include "controls/control.h"
 #include "platform/qt/view/appearance.h"
 #include "platform/qt/view/control_widgets.h"
+#include "presentation/accessible_names.h"
 
 namespace reminder::view {
 
@@ -14,6 +15,10 @@ void applyCommon(QWidget& widget, const Control& control) {
   applyColors(widget, layout.foreColor, layout.backColor);
   if (!layout.toolTip.empty()) widget.setToolTip(QString::fromStdString(layout.toolTip));
   syncCommon(widget, control);
+}
+
+QString accessibleNameOf(Control& control) {
+  return QString::fromStdString(presentation::accessibleName(control));
 }
 
 void syncCommon(QWidget& widget, const Control& control) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace reminder {
@@ -13,6 +15,7 @@ class Image;
 class DriveList;
 class DirList;
 class FileList;
+class Control;
 }  // namespace reminder
 
 // One widget per control kind, bound both ways: the control's code writes update the widget
@@ -30,8 +33,11 @@ QWidget* makeDriveList(DriveList& list, QWidget* parent);
 QWidget* makeDirList(DirList& list, QWidget* parent);
 QWidget* makeFileList(FileList& list, QWidget* parent);
 
+// What assistive technology calls the control.
+QString accessibleNameOf(Control& control);
+
 // What every control widget shares: name, place, font, colours, tooltip, enabled, visible.
-void applyCommon(QWidget& widget, const class Control& control);
-void syncCommon(QWidget& widget, const class Control& control);
+void applyCommon(QWidget& widget, const Control& control);
+void syncCommon(QWidget& widget, const Control& control);
 
 }  // namespace reminder::view

@@ -47,7 +47,7 @@ QTreeWidgetItem* folderItem(const std::string& path, bool open) {
 QWidget* makeDriveList(DriveList& list, QWidget* parent) {
   auto* widget = new QComboBox(parent);
   applyCommon(*widget, list);
-  widget->setAccessibleName(QStringLiteral("Drive"));
+  widget->setAccessibleName(accessibleNameOf(list));
   const auto showDrive = [widget, &list] {
     const QSignalBlocker quiet(widget);
     widget->setCurrentText(QString::fromStdString(list.drive()));
@@ -79,7 +79,7 @@ QWidget* makeDriveList(DriveList& list, QWidget* parent) {
 QWidget* makeDirList(DirList& list, QWidget* parent) {
   auto* widget = new FolderTree(parent);
   applyCommon(*widget, list);
-  widget->setAccessibleName(QStringLiteral("Folder"));
+  widget->setAccessibleName(accessibleNameOf(list));
   widget->setHeaderHidden(true);
   widget->setRootIsDecorated(false);
   widget->setItemsExpandable(false);
@@ -124,7 +124,7 @@ QWidget* makeDirList(DirList& list, QWidget* parent) {
 QWidget* makeFileList(FileList& list, QWidget* parent) {
   auto* widget = new QListWidget(parent);
   applyCommon(*widget, list);
-  widget->setAccessibleName(QStringLiteral("File"));
+  widget->setAccessibleName(accessibleNameOf(list));
   const auto showSelection = [widget, &list] {
     const QSignalBlocker quiet(widget);
     const auto found = widget->findItems(QString::fromStdString(list.fileName()), Qt::MatchExactly);

@@ -10,6 +10,7 @@
 #include "platform/qt/view/appearance.h"
 #include "platform/qt/view/client_area.h"
 #include "platform/qt/view/menu_bar.h"
+#include "presentation/accessible_names.h"
 
 namespace reminder::view {
 
@@ -36,7 +37,7 @@ FormWindow::FormWindow(Form& form, QWidget* owner)
     : QMainWindow(form.showInTaskbar ? nullptr : owner, flagsFor(form.border)), form_(form) {
   setObjectName(QString::fromStdString(form.name()));
   setWindowTitle(QString::fromStdString(form.caption));
-  setAccessibleName(windowTitle().isEmpty() ? objectName() : windowTitle());
+  setAccessibleName(QString::fromStdString(presentation::accessibleName(form)));
   if (!form.icon.empty()) {
     setWindowIcon(
         QIcon(QStringLiteral(":/pictures/%1.png").arg(QString::fromStdString(form.icon))));

@@ -20,12 +20,10 @@ void fitToCaption(QLabel& widget, const Label& label) {
   }
 }
 
-void showCaption(QLabel& widget, const Label& label) {
+void showCaption(QLabel& widget, Label& label) {
   const QString caption = QString::fromStdString(label.caption());
   widget.setText(caption);
-  // An empty label is still found by what its tooltip says, else by its name.
-  const std::string& fallback = label.layout.toolTip.empty() ? label.name() : label.layout.toolTip;
-  widget.setAccessibleName(caption.isEmpty() ? QString::fromStdString(fallback) : caption);
+  widget.setAccessibleName(accessibleNameOf(label));
   if (label.autoSize) fitToCaption(widget, label);
 }
 
@@ -76,7 +74,7 @@ QWidget* makeFrame(Frame& frame, QWidget* parent) {
                                        "left: 6px; padding: 0px 2px; }")
                             .arg(captionMiddle));
   widget->setFocusPolicy(Qt::NoFocus);
-  widget->setAccessibleName(widget->title());
+  widget->setAccessibleName(accessibleNameOf(frame));
   frame.setObserver([widget, &frame](Property) { syncCommon(*widget, frame); });
   return widget;
 }

@@ -32,7 +32,7 @@ QWidget* makeImage(Image& image, QWidget* parent) {
   widget->setPixmap(picture);
   widget->resize(picture.size());  // natural size
   widget->setCursor(Qt::PointingHandCursor);
-  widget->setAccessibleName(QString::fromStdString(image.picture).toUpper());
+  widget->setAccessibleName(accessibleNameOf(image));
   widget->setFocusPolicy(Qt::NoFocus);
   image.setObserver([widget, &image](Property) { syncCommon(*widget, image); });
   return widget;

@@ -57,8 +57,7 @@ QWidget* makeTextBox(TextBox& box, QWidget* parent) {
     widget->setTextMargins(-1, 0, -1, 0);
   }
   widget->setReadOnly(box.locked());
-  widget->setAccessibleName(
-      QString::fromStdString(box.layout.toolTip.empty() ? box.name() : box.layout.toolTip));
+  widget->setAccessibleName(accessibleNameOf(box));
   showText(*widget, box);
   // Any change the control did not make is the user's: typing, and also a screen reader or
   // other assistive tool writing the field's text, which Qt does without textEdited.
