@@ -32,6 +32,9 @@ class Timer {
   // instead of one interval after being enabled: a clock then shows each new second as it
   // begins, not up to an interval later.
   bool onClock = false;
+  // Ticks once for every interval that really passed, the computer's sleep included: the first
+  // tick after a suspend or a stall makes up the ticks that were missed, one after another.
+  bool catchesUp = false;
 
   void fire() {
     if (running() && onTimer) onTimer();
