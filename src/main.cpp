@@ -57,8 +57,7 @@ int main(int argc, char* argv[]) {
   SystemProcessWatcher watcher;
   SystemPower power(watcher);
   SystemMonotonicClock monotonic;
-  Platform platform{timers,  clock, regional, dialogs,  commands,
-                    process, files, power,    monotonic};
+  Platform platform{timers, clock, regional, dialogs, commands, process, files, power, monotonic};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();

@@ -41,8 +41,7 @@ int main(int argc, char* argv[]) {
   QtProcessWatcher watcher;
   LogindPower power(watcher);
   BootClock monotonic;
-  Platform platform{timers,  clock, regional, dialogs,  commands,
-                    process, files, power,    monotonic};
+  Platform platform{timers, clock, regional, dialogs, commands, process, files, power, monotonic};
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();
 

@@ -24,9 +24,9 @@ class TimerBinding {
   struct Driven {
     Timer* timer = nullptr;
     std::unique_ptr<PlatformTimer> driver;
-    std::uint64_t run = 0;         // counts the starts, to tell a restart within a tick
-    std::int64_t startedAt = 0;    // on the monotonic clock
-    std::int64_t fired = 0;        // ticks handled since
+    std::uint64_t run = 0;       // counts the starts, to tell a restart within a tick
+    std::int64_t startedAt = 0;  // on the monotonic clock
+    std::int64_t fired = 0;      // ticks handled since
   };
 
   void sync(Driven& driven);

@@ -1,7 +1,7 @@
 #include "expiry/expiry_sequence.h"
 
-#include "options/auto_close.h"
 #include "expiry/shutdown_step.h"
+#include "options/auto_close.h"
 #include "options/auto_shutdown.h"
 
 namespace reminder::expiry {

@@ -3,7 +3,10 @@
 namespace reminder::expiry {
 
 std::string shutdownFailedPrompt(const std::string& reason) {
-  const std::string why = reason.empty() ? "" : " (" + reason + ")";
+  // The system's own sentence ends in a full stop, which the prompt's sentence brings.
+  const std::string said =
+      !reason.empty() && reason.back() == '.' ? reason.substr(0, reason.size() - 1) : reason;
+  const std::string why = said.empty() ? "" : " (" + said + ")";
   return "Auto Shutdown failed: the computer was not shut down" + why +
          "./Matikan otomatis gagal: komputer tidak dimatikan" + why + ".";
 }

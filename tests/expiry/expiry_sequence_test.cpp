@@ -45,8 +45,8 @@ TEST_F(ExpirySequenceTest, ARefusedPowerOffIsReportedWithItsReasonThenTheReminde
   ASSERT_EQ(app.dialogs.shown().size(), 2U);
   EXPECT_EQ(app.dialogs.shown()[0],
             (Message{"Auto Shutdown failed: the computer was not shut down (Interactive "
-                     "authentication required.)./Matikan otomatis gagal: komputer tidak dimatikan "
-                     "(Interactive authentication required.).",
+                     "authentication required)./Matikan otomatis gagal: komputer tidak dimatikan "
+                     "(Interactive authentication required).",
                      "Stop", MessageButtons::Ok}));
   EXPECT_EQ(app.dialogs.shown()[1], (Message{"Time Up", "Stop", MessageButtons::Ok}));
   EXPECT_TRUE(app.splash().visible());

@@ -65,8 +65,8 @@ void LogindPower::withoutLogind() {
 PowerOffPermission LogindPower::powerOffPermission() {
   QDBusConnection bus = QDBusConnection::systemBus();
   if (!bus.isConnected()) return PowerOffPermission::Unknown;
-  const QDBusMessage reply = bus.call(managerCall("CanPowerOff"), QDBus::Block,
-                                      kPermissionTimeoutMs);
+  const QDBusMessage reply =
+      bus.call(managerCall("CanPowerOff"), QDBus::Block, kPermissionTimeoutMs);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
     return PowerOffPermission::Unknown;
   }
