@@ -15,7 +15,10 @@ void Label5_Change(Context& context) {
   if (f.Label5.caption() == f.Text3.text()) {
     RunExpirySequence(context, [&context, target = f.Text3.text()] {
       // While a power-off was awaited the alarm may have been cancelled and armed anew.
-      if (context.windows.form1().Text3.text() == target) ResetAlarmAfterExpiry(context);
+      if (context.windows.form1().Text3.text() != target) return;
+      ResetAlarmAfterExpiry(context);
+      // After an awaited verdict no clock change follows to catch Cancel up.
+      alarm::CancelButtonHousekeeping(context);
     });
   }
   clock::ClockHousekeeping(context);
