@@ -41,20 +41,21 @@ TEST(FindProgramFileTest, TheFirstFolderThatHasItWinsAndNoFolderMeansNotTheCurre
   const TemporaryFolder first;
   const TemporaryFolder second;
   touch(second.path() / "shutdown.exe");
-  EXPECT_EQ(findProgramFile(L"shutdown", {first.path(), second.path()}),
-            second.path() / "shutdown.exe");
+  const std::vector<std::wstring> both{first.path().wstring(), second.path().wstring()};
+  EXPECT_EQ(findProgramFile(L"shutdown", both), (second.path() / "shutdown.exe").wstring());
   touch(first.path() / "shutdown.exe");
-  EXPECT_EQ(findProgramFile(L"shutdown", {first.path(), second.path()}),
-            first.path() / "shutdown.exe");
-  EXPECT_FALSE(findProgramFile(L"taskkill", {first.path(), second.path()}));
-  // A folder named "shutdown.exe" is no program.
+  EXPECT_EQ(findProgramFile(L"shutdown", both), (first.path() / "shutdown.exe").wstring());
+  EXPECT_EQ(findProgramFile(L"shutdown", {first.path().wstring() + L"\\"}),
+            (first.path() / "shutdown.exe").wstring());
+  EXPECT_FALSE(findProgramFile(L"taskkill", both));
+  // A folder named "taskkill.exe" is no program.
   fs::create_directory(second.path() / "taskkill.exe");
-  EXPECT_FALSE(findProgramFile(L"taskkill", {second.path()}));
+  EXPECT_FALSE(findProgramFile(L"taskkill", {second.path().wstring()}));
 
   const fs::path before = fs::current_path();
   fs::current_path(first.path());
   EXPECT_FALSE(findProgramFile(L"shutdown", {}));
-  EXPECT_FALSE(findProgramFile(L"shutdown", {fs::path()}));
+  EXPECT_FALSE(findProgramFile(L"shutdown", {std::wstring()}));
   fs::current_path(before);
 }
 
@@ -62,7 +63,7 @@ TEST(FindProgramFileTest, SystemCommandsAreLookedForBesideTheProgramThenInTheSys
   wchar_t system[MAX_PATH];
   const UINT length = GetSystemDirectoryW(system, MAX_PATH);
   EXPECT_EQ(systemCommandFolders(),
-            (std::vector<fs::path>{ownFolder(), fs::path(std::wstring(system, length))}));
+            (std::vector<std::wstring>{ownFolder().wstring(), std::wstring(system, length)}));
 }
 
 class CommandStartTest : public ::testing::Test {

@@ -6,6 +6,7 @@ set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 build=$(realpath "$1")
 prefix=$build/wineprefix
+export REMINDER_WINEPREFIX=$prefix
 
 "$here/wine_env.sh" create "$prefix" "$build/bin/stand_in.exe"
 trap '"$here/wine_env.sh" stop "$prefix"' EXIT

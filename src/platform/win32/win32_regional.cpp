@@ -5,8 +5,9 @@
 #endif
 #include <windows.h>
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/windows/wide_text.h"
 
@@ -55,21 +56,27 @@ std::optional<double> Win32Regional::toNumber(std::string_view text) const {
       plain += text[i++];
     }
   }
-  double value = 0;
-  const char* end = plain.data() + plain.size();
-  const auto [stop, error] = std::from_chars(plain.data(), end, value);
-  if (plain.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) {
+  // Digits, a point, a sign and an exponent only: the C library would also take blanks, hex,
+  // "inf" and "nan". (Not std::from_chars and std::to_chars: their tables alone would make up
+  // a fifth of the program file.)
+  if (plain.empty() || plain.find_first_not_of("0123456789.eE+-") != std::string::npos) {
     return std::nullopt;
   }
+  char* stop = nullptr;
+  const double value = std::strtod(plain.c_str(), &stop);
+  if (stop != plain.c_str() + plain.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
 std::string Win32Regional::numberText(double value) const {
+  // The fewest decimals that read back as the same number, in fixed notation.
   char buffer[400];  // the longest double in fixed notation has 309 digits before the point
-  const auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  for (int decimals = 0; decimals <= 17; ++decimals) {
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    if (std::strtod(buffer, nullptr) == value) break;
+  }
   std::string text;
-  for (const char* c = buffer; error == std::errc{} && c != end; ++c) {
+  for (const char* c = buffer; *c != '\0'; ++c) {
     text += *c == '.' ? decimal_ : std::string(1, *c);
   }
   return text;

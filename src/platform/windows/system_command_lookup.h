@@ -1,7 +1,7 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,10 +13,10 @@ namespace reminder {
 
 // NAME.exe in the first of `folders` that has it. Looking only there keeps a downloaded
 // "shutdown.exe" in the current folder, or one earlier on PATH, from running in its place.
-[[nodiscard]] std::optional<std::filesystem::path> findProgramFile(
-    std::wstring_view name, const std::vector<std::filesystem::path>& folders);
+[[nodiscard]] std::optional<std::wstring> findProgramFile(std::wstring_view name,
+                                                          const std::vector<std::wstring>& folders);
 
 // Where system commands are looked for: the program's own folder, then the system folder.
-[[nodiscard]] std::vector<std::filesystem::path> systemCommandFolders();
+[[nodiscard]] std::vector<std::wstring> systemCommandFolders();
 
 }  // namespace reminder

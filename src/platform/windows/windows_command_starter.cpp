@@ -24,7 +24,7 @@ StartOutcome WindowsCommandStarter::start(const std::string& commandLine, Window
                          ".exe is neither in the program's folder nor in the "
                          "system folder"};
     }
-    program = file->wstring();
+    program = *file;
   }
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
