@@ -24,6 +24,8 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The checked build and the fuzzers; the source style check; the accessibility bus and its
   # Python client.
   packages+=(clang libclang-rt-14-dev clang-format dbus at-spi2-core python3-pyatspi)
+  # A fake logind on a private system bus, for the auto shutdown tests.
+  packages+=(dbus-daemon python3-dbus python3-gi)
 fi
 
 missing=()

@@ -8,8 +8,11 @@
 
 #include "app/program.h"
 #include "platform/native/immediate_exit.h"
+#include "platform/posix/boot_clock.h"
+#include "platform/posix/logind_power.h"
 #include "platform/posix/posix_command_starter.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/qt_process_watcher.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_regional.h"
@@ -35,7 +38,10 @@ int main(int argc, char* argv[]) {
   PosixCommandStarter commands;
   ImmediateExit process;
   PosixFileSystem files;
-  Platform platform{timers, clock, regional, dialogs, commands, process, files};
+  QtProcessWatcher watcher;
+  LogindPower power(watcher);
+  BootClock monotonic;
+  Platform platform{timers, clock, regional, dialogs, commands, process, files, power, monotonic};
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();
 

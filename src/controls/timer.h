@@ -30,8 +30,12 @@ class Timer {
 
   // Ticks on the wall clock's multiples of the interval (every tenth of a second for 100 ms)
   // instead of one interval after being enabled: a clock then shows each new second as it
-  // begins, not up to an interval later.
+  // begins, not up to an interval later. The real platform delivers only the ticks that
+  // begin a second (platform/timer_service.h).
   bool onClock = false;
+  // Ticks once for every interval that really passed, the computer's sleep included: the first
+  // tick after a suspend or a stall makes up the ticks that were missed, one after another.
+  bool catchesUp = false;
 
   void fire() {
     if (running() && onTimer) onTimer();

@@ -1,20 +1,12 @@
 #include "expiry/expiry_sequence.h"
 
+#include "expiry/shutdown_step.h"
 #include "options/auto_close.h"
 #include "options/auto_shutdown.h"
 
 namespace reminder::expiry {
 
 namespace {
-
-// Returns only when the shutdown command could not be started at all: the user is told,
-// and the rest of the sequence still reminds them.
-void shutDownAndEnd(Context& context) {
-  const StartOutcome outcome =
-      context.platform.commands.start(kShutdownCommand, WindowStyle::MinimizedWithFocus);
-  if (outcome.started) context.platform.process.endNow();
-  context.platform.dialogs.show({kShutdownFailed, "Stop", MessageButtons::Ok});
-}
 
 void closePlayers(Context& context) {
   Form3& picker = context.windows.form3();
@@ -40,8 +32,16 @@ void closePlayers(Context& context) {
 
 }  // namespace
 
-void RunExpirySequence(Context& context) {
-  if (autoshutdown::isOn(context)) shutDownAndEnd(context);
+void RunExpirySequence(Context& context, const AfterExpiry& afterwards) {
+  if (autoshutdown::isOn(context)) {
+    PowerOffOrRemind(context, afterwards);
+    return;
+  }
+  RemindOfExpiry(context);
+  afterwards();
+}
+
+void RemindOfExpiry(Context& context) {
   Form2& autoRun = context.windows.form2();
   if (autoRun.Check1.ticked()) autoRun.Timer1.setEnabled(true);
   closePlayers(context);
