@@ -5,10 +5,13 @@
 #include "platform/win32/view/win32_view.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_monotonic_clock.h"
+#include "platform/win32/win32_process_watcher.h"
 #include "platform/win32/win32_regional.h"
 #include "platform/win32/win32_timer_service.h"
 #include "platform/windows/windows_command_starter.h"
 #include "platform/windows/windows_file_system.h"
+#include "platform/windows/windows_power.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
@@ -24,7 +27,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   WindowsCommandStarter commands;
   ImmediateExit process;
   WindowsFileSystem files;
-  Platform platform{timers, clock, regional, dialogs, commands, process, files};
+  Win32ProcessWatcher watcher;
+  WindowsPower power(watcher);
+  Win32MonotonicClock monotonic;
+  Platform platform{timers, clock, regional, dialogs, commands, process, files, power, monotonic};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();
