@@ -28,6 +28,11 @@ if [[ "${1:-}" == "--tests" ]]; then
   packages+=(dbus-daemon python3-dbus python3-gi)
 fi
 
+# The Windows program alone (scripts/build-windows.sh) needs only the cross compiler.
+if [[ "${1:-}" == "--windows" ]]; then
+  packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+fi
+
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
