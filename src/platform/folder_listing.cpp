@@ -7,6 +7,20 @@ namespace reminder {
 
 namespace fs = std::filesystem;
 
+void sortForPeople(std::vector<std::string>& names) {
+  const auto folded = [](const std::string& s) {
+    std::string lower = s;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+  };
+  std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+    const std::string fa = folded(a);
+    const std::string fb = folded(b);
+    return fa != fb ? fa < fb : a < b;
+  });
+}
+
 std::optional<std::vector<std::string>> listFolder(
     const fs::path& folder, const std::function<bool(const fs::directory_entry&)>& keep,
     const std::function<std::string(const fs::directory_entry&)>& name) {
@@ -18,17 +32,7 @@ std::optional<std::vector<std::string>> listFolder(
     if (error) return std::nullopt;
     if (keep(*it)) found.push_back(name(*it));
   }
-  const auto folded = [](const std::string& s) {
-    std::string lower = s;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-  };
-  std::sort(found.begin(), found.end(), [&](const std::string& a, const std::string& b) {
-    const std::string fa = folded(a);
-    const std::string fb = folded(b);
-    return fa != fb ? fa < fb : a < b;
-  });
+  sortForPeople(found);
   return found;
 }
 

@@ -8,6 +8,9 @@
 
 namespace reminder {
 
+// Sorts names as a person reads them: letter case aside first.
+void sortForPeople(std::vector<std::string>& names);
+
 // The entries of `folder` that `keep` admits, each written by `name`, sorted as a person
 // reads them: letter case aside first. None when the folder cannot be read.
 [[nodiscard]] std::optional<std::vector<std::string>> listFolder(

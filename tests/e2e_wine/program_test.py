@@ -36,7 +36,7 @@ def time_up(p, timeout):
     """The Time Up window and the "Time Up" box come; OK and the OK picture put them away."""
     p.wait_window("frmSplash", timeout)
     check(p.wait_box("Stop", 10) == "Time Up", 'the box does not read "Time Up"')
-    p.wine.screenshot("time-up")
+    p.wine.screenshot("time-up", p.window("frmSplash"))
     p.answer("Stop", "OK")
     p.click("frmSplash", "Image1")
     p.wait_hidden("frmSplash")

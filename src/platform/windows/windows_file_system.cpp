@@ -8,37 +8,59 @@
 #include <algorithm>
 #include <cwchar>
 #include <cwctype>
-#include <filesystem>
+#include <functional>
 
 #include "platform/folder_listing.h"
+#include "platform/windows/wide_text.h"
 
 namespace reminder {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-// Paths cross this class as UTF-8; the system's narrow code page would lose letters.
-fs::path pathOf(const std::string& utf8) {
-  return {std::u8string(utf8.begin(), utf8.end())};
+// The system's own listing rather than std::filesystem, whose locale machinery would make up
+// half of the statically linked program file.
+using Keep = std::function<bool(const WIN32_FIND_DATAW& entry)>;
+
+bool shown(const WIN32_FIND_DATAW& entry) {
+  return (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
-std::string utf8Of(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return {text.begin(), text.end()};
+bool isFolder(const WIN32_FIND_DATAW& entry) {
+  const std::wstring_view name = entry.cFileName;
+  return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && name != L"." && name != L"..";
 }
 
-bool shown(const fs::directory_entry& entry) {
-  const DWORD attributes = GetFileAttributesW(entry.path().c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES &&
-         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
-}
-
-bool isProgramName(const fs::path& name) {
-  std::wstring extension = name.extension().wstring();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
+bool isProgram(const WIN32_FIND_DATAW& entry) {
+  if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+  std::wstring name = entry.cFileName;
+  if (name.size() < 4) return false;
+  std::transform(name.end() - 4, name.end(), name.end() - 4,
                  [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
-  return extension == L".exe";
+  return name.ends_with(L".exe");
+}
+
+// A root ("C:\") already ends with its separator; any other folder gets one.
+std::wstring inFolder(const std::wstring& folder, const wchar_t* name) {
+  if (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) return folder + name;
+  return folder + L'\\' + name;
+}
+
+// The names of the entries of `folder` that `keep` admits, sorted; none when it cannot be read.
+std::optional<std::vector<std::string>> list(const std::string& folder, const Keep& keep) {
+  const std::wstring wide = wideText(folder);
+  WIN32_FIND_DATAW entry{};
+  const HANDLE search = FindFirstFileExW(inFolder(wide, L"*").c_str(), FindExInfoBasic, &entry,
+                                         FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::vector<std::string> names;
+  do {
+    if (keep(entry) && shown(entry)) names.push_back(utf8Text(entry.cFileName));
+  } while (FindNextFileW(search, &entry) != FALSE);
+  const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
+  FindClose(search);
+  if (!complete) return std::nullopt;
+  sortForPeople(names);
+  return names;
 }
 
 std::wstring systemDrive() {
@@ -62,31 +84,22 @@ std::vector<std::string> WindowsFileSystem::drives() const {
   const auto first = std::find(roots.begin(), roots.end(), systemDrive());
   if (first != roots.end()) std::rotate(roots.begin(), first, first + 1);
   std::vector<std::string> drives;
-  for (const std::wstring& root : roots) drives.push_back(utf8Of(fs::path(root)));
+  for (const std::wstring& root : roots) drives.push_back(utf8Text(root));
   return drives;
 }
 
 std::optional<std::vector<std::string>> WindowsFileSystem::subfolders(
     const std::string& folder) const {
-  return listFolder(
-      pathOf(folder),
-      [](const fs::directory_entry& entry) {
-        std::error_code error;
-        return entry.is_directory(error) && shown(entry);
-      },
-      [](const fs::directory_entry& entry) { return utf8Of(entry.path()); });
+  std::optional<std::vector<std::string>> names = list(folder, isFolder);
+  if (!names) return std::nullopt;
+  const std::wstring wide = wideText(folder);
+  for (std::string& name : *names) name = utf8Text(inFolder(wide, wideText(name).c_str()));
+  return names;
 }
 
 std::optional<std::vector<std::string>> WindowsFileSystem::programs(
     const std::string& folder) const {
-  return listFolder(
-      pathOf(folder),
-      [](const fs::directory_entry& entry) {
-        std::error_code error;
-        return entry.is_regular_file(error) && isProgramName(entry.path().filename()) &&
-               shown(entry);
-      },
-      [](const fs::directory_entry& entry) { return utf8Of(entry.path().filename()); });
+  return list(folder, isProgram);
 }
 
 }  // namespace reminder
