@@ -35,3 +35,8 @@ set(REMINDER_HOMEPAGE "https://${REMINDER_DOMAIN}/time-reminder")
 
 configure_file(${PROJECT_SOURCE_DIR}/src/program_identity.h.in
                ${PROJECT_BINARY_DIR}/generated/program_identity.h @ONLY)
+
+# The Windows program file's icon and version record, written on every system (with Qt or
+# without), so that the checks compile it with the Windows resource compiler.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/version_record.rc.in
+               ${PROJECT_BINARY_DIR}/generated/version_record.rc @ONLY)

@@ -1,5 +1,5 @@
 # Installing the program as a desktop application, the Debian package made from that, and the
-# Windows program file's version record.
+# Windows program file's version record (written by identity.cmake).
 
 include(GNUInstallDirs)
 
@@ -11,8 +11,6 @@ string(REPLACE "&" "&amp;" REMINDER_SUMMARY_XML "${REMINDER_SUMMARY}")
 configure_file(packaging/desktop-entry.desktop.in ${generated}/${REMINDER_COMMAND}.desktop @ONLY)
 configure_file(packaging/metainfo.xml.in ${generated}/${REMINDER_APPSTREAM_ID}.metainfo.xml
                @ONLY)
-# Written on every system, so that the checks compile it with the Windows resource compiler.
-configure_file(packaging/version_record.rc.in ${generated}/version_record.rc @ONLY)
 
 if(WIN32)
   enable_language(RC)

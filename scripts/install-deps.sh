@@ -15,16 +15,22 @@ if [[ "${1:-}" == "--package" ]]; then
   packages+=(dpkg-dev file)
 fi
 # The tests also validate the desktop files, make the package and run it, and compile the
-# Windows code and resources with MinGW-w64.
+# Windows code, its tests (with GoogleTest's sources) and resources with MinGW-w64 and run
+# them under Wine.
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool x11-utils python3 procps
     dpkg-dev file desktop-file-utils appstream
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64)
   # The checked build and the fuzzers; the source style check; the accessibility bus and its
   # Python client.
   packages+=(clang libclang-rt-14-dev clang-format dbus at-spi2-core python3-pyatspi)
   # A fake logind on a private system bus, for the auto shutdown tests.
   packages+=(dbus-daemon python3-dbus python3-gi)
+fi
+
+# The Windows program alone (scripts/build-windows.sh) needs only the cross compiler.
+if [[ "${1:-}" == "--windows" ]]; then
+  packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 fi
 
 missing=()

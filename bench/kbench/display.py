@@ -143,11 +143,15 @@ def _size(xlib: ctypes.CDLL, connection: int, window: int) -> tuple[int, int]:
 
 
 class MapWatcher:
-    """Connects before the program starts, so no map can be missed."""
+    """Connects before the program starts, so no map can be missed. With `unmanaged`, windows
+    that bypass the window manager count too (Wine's, when it draws their frames itself), and
+    only one titled `title`."""
 
-    def __init__(self, display: str):
+    def __init__(self, display: str, unmanaged: bool = False, title: Optional[str] = None):
         self._xlib = _load_xlib()
         self._display, self._pid_atom = _connect(self._xlib, display)
+        self._unmanaged = unmanaged
+        self._wanted_title = title
 
     def close(self) -> None:
         self._xlib.XCloseDisplay(self._display)
@@ -160,11 +164,15 @@ class MapWatcher:
             while self._xlib.XPending(self._display):
                 self._xlib.XNextEvent(self._display, ctypes.byref(event))
                 mapped_at = time.monotonic()
-                if event.type != _MAP_NOTIFY or event.xmap.override_redirect:
+                if event.type != _MAP_NOTIFY or (event.xmap.override_redirect
+                                                 and not self._unmanaged):
                     continue  # menus and tooltips do not count
                 window = event.xmap.window
-                if _window_pid(self._xlib, self._display, self._pid_atom, window) == process.pid:
-                    return mapped_at, _title(self._xlib, self._display, window)
+                if _window_pid(self._xlib, self._display, self._pid_atom, window) != process.pid:
+                    continue
+                title = _title(self._xlib, self._display, window)
+                if self._wanted_title is None or title == self._wanted_title:
+                    return mapped_at, title
             if process.poll() is not None:
                 raise RuntimeError(f"{process.args[0]} ended ({process.returncode}) before mapping")
             remaining = deadline - time.monotonic()

@@ -1,7 +1,6 @@
 #include "platform/folder_listing.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/reading_order.h"
 
 namespace reminder {
 
@@ -18,17 +17,7 @@ std::optional<std::vector<std::string>> listFolder(
     if (error) return std::nullopt;
     if (keep(*it)) found.push_back(name(*it));
   }
-  const auto folded = [](const std::string& s) {
-    std::string lower = s;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-  };
-  std::sort(found.begin(), found.end(), [&](const std::string& a, const std::string& b) {
-    const std::string fa = folded(a);
-    const std::string fb = folded(b);
-    return fa != fb ? fa < fb : a < b;
-  });
+  sortForReading(found);
   return found;
 }
 

@@ -7,45 +7,54 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <cwctype>
-#include <filesystem>
 
-#include "platform/folder_listing.h"
+#include "platform/reading_order.h"
+#include "platform/windows/program_name.h"
+#include "platform/windows/wide_text.h"
 
 namespace reminder {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-// Paths cross this class as UTF-8; the system's narrow code page would lose letters.
-fs::path pathOf(const std::string& utf8) {
-  return {std::u8string(utf8.begin(), utf8.end())};
+// The shown entries of a folder, subfolders or files, as the system lists them; none when it
+// cannot be read. (The system's own calls, not std::filesystem: its path conversions bring
+// the whole C++ locale machinery into the static program file.)
+std::optional<std::vector<std::wstring>> shownEntries(const std::string& folder, bool subfolders) {
+  std::wstring pattern = wideText(folder);
+  if (pattern.empty()) return std::nullopt;
+  if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+  pattern += L'*';
+  WIN32_FIND_DATAW entry;
+  const HANDLE find =
+      FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+  if (find == INVALID_HANDLE_VALUE) {
+    // A drive's root without any entry has no "." either.
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::wstring>{};
+    return std::nullopt;
+  }
+  std::vector<std::wstring> names;
+  do {
+    const std::wstring_view name = entry.cFileName;
+    const DWORD attributes = entry.dwFileAttributes;
+    // Hidden and system entries are left out, as Explorer leaves them out.
+    if (name == L"." || name == L".." ||
+        (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0 ||
+        ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) != subfolders) {
+      continue;
+    }
+    names.emplace_back(name);
+  } while (FindNextFileW(find, &entry) != 0);
+  const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
+  FindClose(find);
+  if (!complete) return std::nullopt;
+  return names;
 }
 
-std::string utf8Of(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return {text.begin(), text.end()};
-}
-
-bool shown(const fs::directory_entry& entry) {
-  const DWORD attributes = GetFileAttributesW(entry.path().c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES &&
-         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
-}
-
-bool isProgramName(const fs::path& name) {
-  std::wstring extension = name.extension().wstring();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
-  return extension == L".exe";
-}
-
-std::wstring systemDrive() {
+std::string systemDrive() {
   wchar_t folder[MAX_PATH];
   const UINT length = GetSystemWindowsDirectoryW(folder, MAX_PATH);
   if (length < 3 || length >= MAX_PATH) return {};
-  return {folder, 3};  // "C:\"
+  return utf8Text(std::wstring_view(folder, 3));  // "C:\"
 }
 
 }  // namespace
@@ -55,38 +64,38 @@ std::vector<std::string> WindowsFileSystem::drives() const {
   wchar_t buffer[27 * 4 + 1]{};
   const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(buffer) - 1), buffer);
   if (length == 0 || length >= std::size(buffer)) return {};
-  std::vector<std::wstring> roots;
-  for (const wchar_t* root = buffer; *root != L'\0'; root += std::wcslen(root) + 1) {
-    roots.emplace_back(root);
-  }
-  const auto first = std::find(roots.begin(), roots.end(), systemDrive());
-  if (first != roots.end()) std::rotate(roots.begin(), first, first + 1);
   std::vector<std::string> drives;
-  for (const std::wstring& root : roots) drives.push_back(utf8Of(fs::path(root)));
+  for (const wchar_t* root = buffer; *root != L'\0'; root += std::wcslen(root) + 1) {
+    drives.push_back(utf8Text(root));
+  }
+  const auto first = std::find(drives.begin(), drives.end(), systemDrive());
+  if (first != drives.end()) std::rotate(drives.begin(), first, first + 1);
   return drives;
 }
 
 std::optional<std::vector<std::string>> WindowsFileSystem::subfolders(
     const std::string& folder) const {
-  return listFolder(
-      pathOf(folder),
-      [](const fs::directory_entry& entry) {
-        std::error_code error;
-        return entry.is_directory(error) && shown(entry);
-      },
-      [](const fs::directory_entry& entry) { return utf8Of(entry.path()); });
+  const auto names = shownEntries(folder, true);
+  if (!names) return std::nullopt;
+  const bool separated = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+  std::vector<std::string> paths;
+  for (const std::wstring& name : *names) {
+    paths.push_back(folder + (separated ? "" : "\\") + utf8Text(name));
+  }
+  sortForReading(paths);
+  return paths;
 }
 
 std::optional<std::vector<std::string>> WindowsFileSystem::programs(
     const std::string& folder) const {
-  return listFolder(
-      pathOf(folder),
-      [](const fs::directory_entry& entry) {
-        std::error_code error;
-        return entry.is_regular_file(error) && isProgramName(entry.path().filename()) &&
-               shown(entry);
-      },
-      [](const fs::directory_entry& entry) { return utf8Of(entry.path().filename()); });
+  const auto names = shownEntries(folder, false);
+  if (!names) return std::nullopt;
+  std::vector<std::string> programs;
+  for (const std::wstring& name : *names) {
+    if (hasProgramExtension(name)) programs.push_back(utf8Text(name));
+  }
+  sortForReading(programs);
+  return programs;
 }
 
 }  // namespace reminder

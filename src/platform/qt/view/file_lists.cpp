@@ -6,22 +6,16 @@
 #include <QListWidget>
 #include <QStyle>
 #include <QTreeWidget>
-#include <string_view>
 
 #include "platform/qt/view/control_widgets.h"
+#include "presentation/folder_name.h"
 
 namespace reminder::view {
 
 namespace {
 
-// The name a folder goes by in the list: its last part; "/" itself, and a drive by its
-// letter ("C:").
 QString folderName(const std::string& path) {
-  std::string_view trimmed = path;
-  if (trimmed.size() > 1 && isPathSeparator(trimmed.back())) trimmed.remove_suffix(1);
-  const std::size_t cut = trimmed.find_last_of("/\\");
-  const std::string_view part = cut == std::string_view::npos ? trimmed : trimmed.substr(cut + 1);
-  return QString::fromStdString(std::string(part.empty() ? path : part));
+  return QString::fromStdString(presentation::folderName(path));
 }
 
 // A folder list draws no expand arrows: every level stays open.

@@ -1,0 +1,145 @@
+#include "platform/win32/view/child_control.h"
+
+#include "controls/check_box.h"
+#include "controls/command_button.h"
+#include "controls/file_lists.h"
+#include "controls/form.h"
+#include "controls/frame.h"
+#include "controls/image.h"
+#include "controls/label.h"
+#include "controls/line.h"
+#include "controls/option_button.h"
+#include "controls/text_box.h"
+#include "platform/win32/view/accessible_name.h"
+#include "platform/windows/wide_text.h"
+#include "presentation/accessible_names.h"
+#include "presentation/tab_order.h"
+
+namespace reminder::view {
+
+namespace {
+
+constexpr wchar_t kNameProperty[] = L"KaveltoControlName";
+constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
+
+class Factory final : public ControlVisitor {
+ public:
+  explicit Factory(Surface& surface) : surface_(surface) {}
+  std::unique_ptr<ChildControl> made;
+
+  void visit(Label& c) override { made = makeLabel(c, surface_); }
+  void visit(TextBox& c) override { made = makeTextBox(c, surface_); }
+  void visit(CommandButton& c) override { made = makeCommandButton(c, surface_); }
+  void visit(CheckBox& c) override { made = makeCheckBox(c, surface_); }
+  void visit(OptionButton& c) override { made = makeOptionButton(c, surface_); }
+  void visit(Frame& c) override { made = makeFrame(c, surface_); }
+  void visit(Line& /*c*/) override {}
+  void visit(Image& c) override { made = makeImage(c, surface_); }
+  void visit(DriveList& c) override { made = makeDriveList(c, surface_); }
+  void visit(DirList& c) override { made = makeDirList(c, surface_); }
+  void visit(FileList& c) override { made = makeFileList(c, surface_); }
+
+ private:
+  Surface& surface_;
+};
+
+int controlId(const Control& control) {
+  const auto& all = control.owner().controls();
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (all[i] == &control) return kFirstControlId + static_cast<int>(i);
+  }
+  return kFirstControlId;
+}
+
+}  // namespace
+
+std::wstring windowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void nameWindow(HWND window, const std::string& name) {
+  const ATOM atom = GlobalAddAtomW(wideText(name).c_str());
+  SetPropW(window, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
+}
+
+ChildControl::ChildControl(Control& control, Surface& surface, const wchar_t* windowClass,
+                           DWORD style, DWORD extendedStyle)
+    : control_(control), surface_(surface) {
+  if (presentation::takesFocus(control)) style |= WS_TABSTOP;
+  hwnd_ = CreateWindowExW(
+      extendedStyle, windowClass, L"", WS_CHILD | style, 0, 0, 0, 0, surface.window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))), surface.instance, nullptr);
+  nameWindow(hwnd_, control.name());
+  if (!control.layout.toolTip.empty()) {
+    const std::wstring tip = wideText(control.layout.toolTip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = surface.window;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
+    SendMessageW(surface.toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  place();
+  syncCommon();
+  nameForAssistiveTechnology();
+}
+
+RECT ChildControl::placeInWindow() const {
+  TwipRect twips = control_.layout.rect;
+  // A frame's controls are the window's own children, placed inside the frame's area: a
+  // group box passes neither notifications nor colour requests on to the window.
+  if (const Frame* frame = control_.layout.container) {
+    twips.left += frame->layout.rect.left;
+    twips.top += frame->layout.rect.top;
+  }
+  return toRect(twips, surface_.dpi);
+}
+
+void ChildControl::place() {
+  const RECT rect = placeInWindow();
+  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+}
+
+HBRUSH ChildControl::colors(HDC dc) {
+  SetTextColor(dc, foreColor());
+  SetBkColor(dc, backColor());
+  return surface_.appearance.brush(backColor());
+}
+
+void ChildControl::syncCommon() const {
+  EnableWindow(hwnd_, control_.enabled() ? TRUE : FALSE);
+  ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void ChildControl::nameForAssistiveTechnology() const {
+  setAccessibleName(hwnd_, presentation::accessibleName(control_));
+}
+
+COLORREF ChildControl::foreColor() const {
+  if (control_.layout.foreColor) return colorRef(*control_.layout.foreColor);
+  return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+COLORREF ChildControl::backColor() const {
+  if (control_.layout.backColor) return colorRef(*control_.layout.backColor);
+  if (surface_.form.backColor) return colorRef(*surface_.form.backColor);
+  return GetSysColor(COLOR_BTNFACE);
+}
+
+HFONT ChildControl::font() const {
+  return surface_.appearance.font(control_.layout.font, surface_.dpi);
+}
+
+std::unique_ptr<ChildControl> makeChildControl(Control& control, Surface& surface) {
+  Factory factory(surface);
+  control.accept(factory);
+  return std::move(factory.made);
+}
+
+}  // namespace reminder::view

@@ -1,0 +1,95 @@
+#include "controls/frame.h"
+#include "controls/label.h"
+#include "platform/win32/view/child_control.h"
+#include "platform/windows/wide_text.h"
+
+namespace reminder::view {
+
+namespace {
+
+DWORD labelStyle(const Label& label) {
+  DWORD style = SS_NOPREFIX | SS_NOTIFY;  // notify: the tooltip needs the pointer's moves
+  style |= label.autoSize ? SS_LEFTNOWORDWRAP : SS_LEFT;
+  if (label.border == LabelBorder::FlatSingle) style |= WS_BORDER;
+  return style;
+}
+
+DWORD labelExtendedStyle(const Label& label) {
+  return label.border == LabelBorder::Sunken ? WS_EX_STATICEDGE : 0;
+}
+
+class LabelWindow final : public ChildControl {
+ public:
+  LabelWindow(Label& label, Surface& surface)
+      : ChildControl(label, surface, WC_STATICW, labelStyle(label), labelExtendedStyle(label)),
+        label_(label) {
+    showCaption();
+    label.setObserver([this](Property property) {
+      if (property == Property::Caption) {
+        showCaption();
+      } else {
+        syncCommon();
+      }
+    });
+  }
+
+  void place() override {
+    ChildControl::place();
+    if (label_.autoSize) fitToCaption();
+  }
+
+ private:
+  void showCaption() {
+    SetWindowTextW(hwnd(), wideText(label_.caption()).c_str());
+    nameForAssistiveTechnology();
+    if (label_.autoSize) fitToCaption();
+  }
+
+  // A label sized to its text fits it exactly, border included; empty, it keeps the size of
+  // its definition.
+  void fitToCaption() const {
+    const RECT defined = placeInWindow();
+    SIZE size{defined.right - defined.left, defined.bottom - defined.top};
+    if (!label_.caption().empty()) {
+      const std::wstring text = wideText(label_.caption());
+      const HDC dc = GetDC(hwnd());
+      const HGDIOBJ previous = SelectObject(dc, font());
+      RECT fitted{};
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &fitted,
+                DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+      SelectObject(dc, previous);
+      ReleaseDC(hwnd(), dc);
+      RECT outer = fitted;
+      AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+      size = {outer.right - outer.left, outer.bottom - outer.top};
+    }
+    SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  Label& label_;
+};
+
+class FrameWindow final : public ChildControl {
+ public:
+  FrameWindow(Frame& frame, Surface& surface)
+      // Its siblings clipped: the controls drawn inside it stay above it.
+      : ChildControl(frame, surface, WC_BUTTONW, BS_GROUPBOX | WS_CLIPSIBLINGS, 0) {
+    SetWindowTextW(hwnd(), wideText(frame.caption).c_str());
+    nameForAssistiveTechnology();
+    frame.setObserver([this](Property) { syncCommon(); });
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<ChildControl> makeLabel(Label& label, Surface& surface) {
+  return std::make_unique<LabelWindow>(label, surface);
+}
+
+std::unique_ptr<ChildControl> makeFrame(Frame& frame, Surface& surface) {
+  return std::make_unique<FrameWindow>(frame, surface);
+}
+
+}  // namespace reminder::view

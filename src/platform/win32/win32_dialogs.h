@@ -1,0 +1,25 @@
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/dialogs.h"
+
+namespace reminder {
+
+// Message boxes of the system (MessageBoxW) without an icon, Yes the default, over the window
+// that `owner` names. While one is up, every other window of the program waits as well.
+class Win32Dialogs final : public Dialogs {
+ public:
+  explicit Win32Dialogs(std::function<HWND()> owner) : owner_(std::move(owner)) {}
+  MessageAnswer show(const Message& message) override;
+
+ private:
+  std::function<HWND()> owner_;
+};
+
+}  // namespace reminder

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "platform/process_watcher.h"
+
+namespace reminder {
+
+// Starts command lines minimised, as the command starter finds them ("shutdown" from the
+// program's own folder or the system folder only), and reports each one's end from the
+// message loop of the thread that made the watcher: a wait of the system's thread pool posts
+// it to a message-only window.
+class Win32ProcessWatcher final : public ProcessWatcher {
+ public:
+  Win32ProcessWatcher();
+  ~Win32ProcessWatcher() override;
+  Win32ProcessWatcher(const Win32ProcessWatcher&) = delete;
+  Win32ProcessWatcher& operator=(const Win32ProcessWatcher&) = delete;
+  Win32ProcessWatcher(Win32ProcessWatcher&&) = delete;
+  Win32ProcessWatcher& operator=(Win32ProcessWatcher&&) = delete;
+
+  void run(const std::string& commandLine, EndHandler handler) override;
+
+  struct Watched;
+
+ private:
+  void* window_;  // HWND
+  std::map<unsigned long long, std::unique_ptr<Watched>> watched_;
+  unsigned long long lastId_ = 0;
+
+  friend struct WatcherWindow;
+};
+
+}  // namespace reminder

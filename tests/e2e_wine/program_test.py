@@ -1,0 +1,168 @@
+"""The Windows program end to end under Wine: real clicks and keys, the windows read from
+another process, the system commands recorded by stand-ins in the program's own folder.
+    program_test.py BUILD_DIR OUT_DIR"""
+
+import sys
+import time
+
+from wine_session import Program, check, run, wait_until
+
+HOUR, MINUTE, SECOND = "Text5", "Text6", "Text7"
+
+
+def started(wine, name, lang="en_US.UTF-8"):
+    return Program(wine, name, lang)
+
+
+def arm_alarm(p, seconds_ahead, auto_shutdown=False):
+    """Types a time a few seconds ahead into the alarm's fields, picks AM or PM where the clock
+    has them, presses Start and answers the auto shutdown question."""
+    clock = p.text("Form1", "Label5")
+    twelve_hour = clock.endswith("M")
+    at = time.localtime(time.time() + seconds_ahead)
+    hour = (at.tm_hour % 12 or 12) if twelve_hour else at.tm_hour
+    for field, value in ((HOUR, f"{hour}"), (MINUTE, f"{at.tm_min:02d}"),
+                         (SECOND, f"{at.tm_sec:02d}")):
+        p.click("Form1", field)
+        p.type(value)
+    if twelve_hour:
+        p.click("Form1", "Option1" if at.tm_hour < 12 else "Option2")
+    p.click("Form1", "Command2")
+    p.answer("Exit", "Yes" if auto_shutdown else "No")
+    return twelve_hour
+
+
+def time_up(p, timeout):
+    """The Time Up window and the "Time Up" box come; OK and the OK picture put them away."""
+    p.wait_window("frmSplash", timeout)
+    check(p.wait_box("Stop", 10) == "Time Up", 'the box does not read "Time Up"')
+    p.wine.screenshot("time-up", p.window("frmSplash"))
+    p.answer("Stop", "OK")
+    p.click("frmSplash", "Image1")
+    p.wait_hidden("frmSplash")
+
+
+def first_look_language_and_exit(wine):
+    p = started(wine, "exit")
+    try:
+        check(p.text("Form1", "Label11") == "Auto Shutdown Is Off", "the status line is wrong")
+        _, enabled, _ = p.control("Form1", "Command1")
+        check(not enabled, "Start is enabled before any minutes")
+        wait_until(lambda: p.text("Form1", "Label5"), 5, "the clock shows nothing")
+        wine.screenshot("main-window", p.window("Form1"))
+        p.click("Form1", "Text1")
+        p.type("12345")
+        p.wait_text("Form1", "Text1", "12345")
+        _, enabled, _ = p.control("Form1", "Command1")
+        check(enabled, "Start stays disabled with minutes typed")
+        p.click("Form1", HOUR)
+        p.type("123")
+        p.wait_text("Form1", HOUR, "12")  # at most two characters
+
+        p.key("ctrl+i")
+        p.wait_text("Form1", "Label1", "Masukan Menit:")
+        p.key("ctrl+e")
+        p.wait_text("Form1", "Label1", "Insert Minute:")
+
+        p.key("F4")
+        check(p.wait_box("Exit") == "Are You sure to exit?", "the Exit question is wrong")
+        p.answer("Exit", "No")
+        check(p.process.poll() is None and p.window("Form1"), "No ended the program")
+        p.key("F4")
+        p.answer("Exit", "Yes")
+        p.wait_exit()
+    finally:
+        p.close()
+
+
+def countdown_of_one_minute(wine):
+    p = started(wine, "countdown")
+    try:
+        p.click("Form1", "Text1")
+        p.type("1")
+        p.click("Form1", "Command1")
+        p.answer("Exit", "No")
+        p.wait_text("Form1", "Label15", "Time Set to 1 Minute")
+        time_up(p, timeout=90)
+        check(p.text("Form1", "Text1") == "0", "the minutes do not read 0 after the countdown")
+        check(p.commands() == [], f"commands were started: {p.commands()}")
+    finally:
+        p.close()
+
+
+def alarm_under(lang, twelve_hour):
+    def scenario(wine):
+        p = started(wine, f"alarm-{lang}", lang)
+        try:
+            wait_until(lambda: p.text("Form1", "Label5"), 5, "the clock shows nothing")
+            check(arm_alarm(p, 8) == twelve_hour,
+                  f'the clock "{p.text("Form1", "Label5")}" is not as {lang} writes it')
+            time_up(p, timeout=20)
+        finally:
+            p.close()
+
+    scenario.__name__ = f"alarm_under_{lang.split('.')[0]}"
+    return scenario
+
+
+def auto_shutdown(wine):
+    p = started(wine, "shutdown")
+    try:
+        arm_alarm(p, 8, auto_shutdown=True)
+        p.answer("Information", "OK")
+        check(p.text("Form1", "Label11") == "Auto Shutdown Is On", "auto shutdown is not on")
+        p.wait_exit(timeout=20)
+        wait_until(p.commands, 10, "nothing was started")
+        check(p.commands() == ["shutdown -s -t 00"], f"not the shutdown: {p.commands()}")
+    finally:
+        p.close()
+
+
+def menu(p, *moves):
+    """Opens Tools on the menu bar from the keyboard and walks `moves` in it."""
+    p.click_window("Form1", 200, 10)
+    p.key("F10", "Right", "Right", "Right", "Down", *moves)
+
+
+def both_pickers(wine):
+    p = started(wine, "pickers")
+    try:
+        menu(p, "Right", "Return")  # Auto Close Program > Select Program
+        p.wait_window("Form3")
+        p.click("Form3", "Check1")
+        p.click("Form3", "Check2")
+        check(p.ticked("Form3", "Check1") and p.ticked("Form3", "Check2"),
+              "the two players are not ticked")
+        wine.screenshot("auto-close-picker", p.window("Form3"))
+        p.click("Form3", "Check5")
+        p.wait_hidden("Form3")
+
+        menu(p, "Down", "Right", "Return")  # Auto Run Program > Select Program
+        p.wait_window("Form2")
+        p.click("Form2", "Dir1")
+        p.key("Home", "Down", "Return")  # "app", first under C:\
+        p.click("Form2", "File1")
+        p.key("Home", "Down")  # "picked.exe", after the program itself
+        p.wait_text("Form2", "Text1", "C:\\app\\picked.exe")
+        wine.screenshot("auto-run-picker", p.window("Form2"))
+        p.click("Form2", "Check1")
+        p.wait_hidden("Form2")
+        p.wait_text("Form1", "Label12", "Run C:\\app\\picked.exe")
+        check(p.text("Form1", "Label17").startswith("Close "), "the auto-close line is empty")
+        check(p.commands() == [], f"commands before any expiry: {p.commands()}")
+
+        arm_alarm(p, 8)
+        time_up(p, timeout=20)
+        wait_until(lambda: "C:\\app\\picked.exe" in p.commands(), 10, "the program did not run")
+        check(p.commands() == ["taskkill /im wmplayer.exe", "taskkill /im winamp.exe",
+                               "C:\\app\\picked.exe"],
+              f"not the two players in order and the program once: {p.commands()}")
+    finally:
+        p.close()
+
+
+if __name__ == "__main__":
+    sys.exit(run([first_look_language_and_exit, both_pickers,
+                  alarm_under("en_US.UTF-8", True), alarm_under("de_DE.UTF-8", False),
+                  auto_shutdown, countdown_of_one_minute],
+                 sys.argv[1], sys.argv[2]))

@@ -1,0 +1,40 @@
+// A recording stand-in for a program the reminder starts (shutdown.exe, taskkill.exe, a picked
+// program): it appends its command line, as it was given, as one UTF-8 line to the file that
+// REMINDER_RECORD names, or else to NAME.log beside itself, and ends at once.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::wstring recordFile() {
+  std::wstring buffer(32768, L'\0');
+  DWORD length =
+      GetEnvironmentVariableW(L"REMINDER_RECORD", buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (length > 0 && length < buffer.size()) return buffer.substr(0, length);
+  length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+  std::wstring own = buffer.substr(0, length);
+  const auto dot = own.rfind(L'.');
+  return (dot == std::wstring::npos ? own : own.substr(0, dot)) + L".log";
+}
+
+}  // namespace
+
+int main() {
+  const wchar_t* line = GetCommandLineW();
+  const int size = WideCharToMultiByte(CP_UTF8, 0, line, -1, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line, -1, text.data(), size, nullptr, nullptr);
+  text += "\r\n";
+  // Appended in one write, so lines of stand-ins started one after another stay whole.
+  const HANDLE file = CreateFileW(recordFile().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 1;
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+  return ok != 0 && written == text.size() ? 0 : 1;
+}
