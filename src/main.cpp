@@ -18,10 +18,12 @@
 using SystemCommandStarter = reminder::WindowsCommandStarter;
 using SystemFileSystem = reminder::WindowsFileSystem;
 #else
+#include "platform/freedesktop/freedesktop_attention.h"
 #include "platform/posix/posix_command_starter.h"
 #include "platform/posix/posix_file_system.h"
 using SystemCommandStarter = reminder::PosixCommandStarter;
 using SystemFileSystem = reminder::PosixFileSystem;
+using DesktopAttention = reminder::FreedesktopAttention;
 #endif
 
 int main(int argc, char* argv[]) {
@@ -39,11 +41,12 @@ int main(int argc, char* argv[]) {
   QtTimerService timers;
   QtClock clock;
   QtRegional regional;
-  QtDialogs dialogs([&view] { return view.dialogParent(); });
+  QtDialogs dialogs([&view](const Form* owner) { return view.dialogParent(owner); });
   SystemCommandStarter commands;
   ImmediateExit process;
   SystemFileSystem files;
-  Platform platform{timers, clock, regional, dialogs, commands, process, files};
+  DesktopAttention attention(credits::kProgramName, REMINDER_DESKTOP_FILE_NAME);
+  Platform platform{timers, clock, regional, dialogs, commands, process, files, attention};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();

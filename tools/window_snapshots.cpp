@@ -8,6 +8,7 @@
 
 #include "app/program.h"
 #include "platform/native/immediate_exit.h"
+#include "platform/freedesktop/freedesktop_attention.h"
 #include "platform/posix/posix_command_starter.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/qt_clock.h"
@@ -31,11 +32,12 @@ int main(int argc, char* argv[]) {
   QtTimerService timers;
   QtClock clock;
   QtRegional regional;
-  QtDialogs dialogs([&view] { return view.dialogParent(); });
+  QtDialogs dialogs([&view](const Form* owner) { return view.dialogParent(owner); });
   PosixCommandStarter commands;
   ImmediateExit process;
   PosixFileSystem files;
-  Platform platform{timers, clock, regional, dialogs, commands, process, files};
+  FreedesktopAttention attention("window-snapshots", "");
+  Platform platform{timers, clock, regional, dialogs, commands, process, files, attention};
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();
 

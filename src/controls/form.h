@@ -36,6 +36,14 @@ class Form {
   std::optional<Color> foreColor;
   std::string icon;  // resource name; empty: none of its own
   StartPosition startPosition = StartPosition::SystemDefault;
+  // Shown without an owner window: it comes up whatever the main window does, minimised
+  // included. Otherwise a window outside the task bar belongs to the main window.
+  bool ownerless = false;
+  // While shown, stays above every other window, a focused full-screen one included.
+  bool topMost = false;
+  // Each time it is shown it asks to be activated and to take the keyboard; where the
+  // desktop refuses, the main window's task-bar entry asks for attention instead.
+  bool demandsAttention = false;
 
   [[nodiscard]] bool visible() const { return visible_; }
   void show();

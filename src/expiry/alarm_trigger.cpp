@@ -13,7 +13,7 @@ void attachAlarmTrigger(Context& context, Form1& form) {
 void Label5_Change(Context& context) {
   Form1& f = context.windows.form1();
   if (f.Label5.caption() == f.Text3.text()) {
-    RunExpirySequence(context);
+    RunExpirySequence(context, f.Text3.text());
     ResetAlarmAfterExpiry(context);
   }
   clock::ClockHousekeeping(context);

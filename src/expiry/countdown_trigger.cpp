@@ -14,7 +14,7 @@ void Text1_Change(Context& context) {
   // Only the countdown's own minute step ends it. A "0" typed into the idle field is a user
   // on the way to "05", and must not shut the computer down.
   if (form.Text1.text() == "0" && countdown::running(form)) {
-    RunExpirySequence(context);
+    RunExpirySequence(context, form.Label15.caption());
     ResetCountdownAfterExpiry(context);
   }
   // Start stays disabled for the whole run: pressing it again would restart the minute.

@@ -16,9 +16,10 @@ void shutDownAndEnd(Context& context) {
   context.platform.dialogs.show({kShutdownFailed, "Stop", MessageButtons::Ok});
 }
 
-void closePlayers(Context& context) {
+// Returns the players that could not be closed, for the user to be told.
+std::string closePlayers(Context& context) {
   Form3& picker = context.windows.form3();
-  if (!picker.Check5.ticked()) return;
+  if (!picker.Check5.ticked()) return {};
   std::string notClosed;
   for (const autoclose::Player& player : autoclose::kPlayers) {
     if (!(picker.*player.box).ticked()) continue;
@@ -31,21 +32,23 @@ void closePlayers(Context& context) {
   // The choice is used once, like the auto-run choice, so the status line and the
   // choice agree after the expiry.
   autoclose::ClearChoice(context);
-  // The user counted on these being closed, as on the picked program being started.
-  if (!notClosed.empty()) {
-    context.platform.dialogs.show(
-        {autoCloseFailedPrompt(notClosed), kAutoCloseTitle, MessageButtons::Ok});
-  }
+  return notClosed;
 }
 
 }  // namespace
 
-void RunExpirySequence(Context& context) {
+void RunExpirySequence(Context& context, const std::string& whatEnded) {
   if (autoshutdown::isOn(context)) shutDownAndEnd(context);
   Form2& autoRun = context.windows.form2();
   if (autoRun.Check1.ticked()) autoRun.Timer1.setEnabled(true);
-  closePlayers(context);
-  ShowTimeUpNotice(context);
+  const std::string notClosed = closePlayers(context);
+  // The user counted on these being closed, as on the picked program being started; the
+  // reminder is on screen first, whatever they do with the news.
+  ShowTimeUpNotice(context, whatEnded, [&] {
+    if (notClosed.empty()) return;
+    context.platform.dialogs.show({autoCloseFailedPrompt(notClosed), kAutoCloseTitle,
+                                   MessageButtons::Ok, &context.windows.frmSplash()});
+  });
 }
 
 std::string autoCloseFailedPrompt(const std::string& players) {
@@ -53,9 +56,16 @@ std::string autoCloseFailedPrompt(const std::string& players) {
          " could not be closed./Tutup otomatis gagal: " + players + " tidak dapat ditutup.";
 }
 
-void ShowTimeUpNotice(Context& context) {
-  context.windows.frmSplash().show();
-  context.platform.dialogs.show({"Time Up", "Stop", MessageButtons::Ok});
+void ShowTimeUpNotice(Context& context, const std::string& whatEnded,
+                      const std::function<void()>& beforeTheBox) {
+  FrmSplash& window = context.windows.frmSplash();
+  window.show();
+  Attention& attention = context.platform.attention;
+  attention.playTimeUpSound();
+  attention.postNotice({"Time Up", whatEnded});
+  if (beforeTheBox) beforeTheBox();
+  context.platform.dialogs.show({"Time Up", "Stop", MessageButtons::Ok, &window});
+  attention.withdrawNotice();
 }
 
 }  // namespace reminder::expiry

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "context/context.h"
@@ -19,10 +20,15 @@ inline constexpr const char* kAutoCloseTitle = "Auto Close Program";
 
 // Shuts the computer down and ends the program when auto shutdown is on; otherwise hands
 // the chosen program to the auto-run timer, closes the chosen players and shows the Time Up
-// notice, returning when the user has dismissed its message box.
-void RunExpirySequence(Context& context);
+// notice, returning when the user has dismissed its message box. `whatEnded` tells the
+// desktop's notification what is up: the countdown's "Time Set to 5 Minute", the alarm's
+// time.
+void RunExpirySequence(Context& context, const std::string& whatEnded);
 
-// The Time Up window and the "Time Up" message box.
-void ShowTimeUpNotice(Context& context);
+// The Time Up window with its sound and desktop notification, then `beforeTheBox` (a
+// failure to report, say, while the reminder is already on screen), then the "Time Up"
+// message box; the notification goes when the box is dismissed.
+void ShowTimeUpNotice(Context& context, const std::string& whatEnded,
+                      const std::function<void()>& beforeTheBox = {});
 
 }  // namespace reminder::expiry

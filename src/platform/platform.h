@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/attention.h"
 #include "platform/clock.h"
 #include "platform/command_starter.h"
 #include "platform/dialogs.h"
@@ -19,6 +20,7 @@ struct Platform {
   CommandStarter& commands;
   ProcessControl& process;
   FileSystem& files;
+  Attention& attention;
 };
 
 }  // namespace reminder

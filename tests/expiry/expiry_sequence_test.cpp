@@ -10,7 +10,7 @@ namespace {
 
 class ExpirySequenceTest : public ProgramTest {
  protected:
-  void expire() { expiry::RunExpirySequence(app.context()); }
+  void expire() { expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute"); }
 };
 
 TEST_F(ExpirySequenceTest, AutoShutdownStartsTheShutdownAndEndsWithNothingElse) {

@@ -10,6 +10,7 @@
 #include "platform/qt/view/qt_view.h"
 #include "support/fake_file_system.h"
 #include "support/fake_regional.h"
+#include "support/recording_attention.h"
 #include "support/recording_starter.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_time.h"
@@ -39,7 +40,8 @@ class GuiTest : public ::testing::Test {
   RecordingStarter commands;
   EndingProcess process;
   FakeFileSystem files;
-  Platform platform{time, time, regional, dialogs, commands, process, files};
+  RecordingAttention attention;
+  Platform platform{time, time, regional, dialogs, commands, process, files, attention};
   // Declared before the program, so the windows outlive the controls they show.
   view::QtView view;
   Program program{platform, [this](Form& form) { view.render(form); }};

@@ -6,6 +6,7 @@
 #include "support/fake_file_system.h"
 #include "support/fake_process.h"
 #include "support/fake_regional.h"
+#include "support/recording_attention.h"
 #include "support/recording_starter.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_time.h"
@@ -28,7 +29,8 @@ class Harness {
   RecordingStarter commands;
   FakeProcess process;
   FakeFileSystem files;
-  Platform platform{time, time, settings, dialogs, commands, process, files};
+  RecordingAttention attention;
+  Platform platform{time, time, settings, dialogs, commands, process, files, attention};
   Program program{platform};
 
   Context& context() { return program.context(); }
