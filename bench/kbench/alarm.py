@@ -17,7 +17,7 @@ import time
 
 from .build import Binaries
 from .display import Drawing, drawings
-from .driving import NOTICE_TITLE, SETTLE_S, TIME_UP_TITLE, driven, e2e, put_notice_away
+from .driving import NOTICE_TITLE, SETTLE_S, TIME_UP_TITLE, arm_alarm, driven, put_notice_away
 from .results import Metric, print_table, save, summarise, worst_at_most
 
 METRICS = [
@@ -70,7 +70,7 @@ def _alarm(session, log, main, lead_s: int) -> tuple[float, float]:
     """Arms an alarm `lead_s` ahead and waits for it; the delays from the start of its second
     to the Time Up window and to the "Time Up" box, in ms."""
     target = int(time.time()) + lead_s
-    e2e.arm_alarm(session, main, time.localtime(target))
+    arm_alarm(session, main, time.localtime(target))
     mark = log.mark()
     if time.time() >= target - 0.2:
         raise RuntimeError("arming took longer than the lead: give a longer --lead")

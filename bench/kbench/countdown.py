@@ -20,8 +20,8 @@ import time
 
 from . import procfs
 from .build import Binaries
-from .driving import (NOTICE_TITLE, QUESTION_TITLE, SETTLE_S, TIME_UP_TITLE, driven, e2e,
-                      put_notice_away)
+from .driving import (MINUTES, NOTICE_TITLE, QUESTION_TITLE, SETTLE_S, TIME_UP_TITLE,
+                      click_control, driven, put_notice_away, start_countdown)
 from .results import Metric, at_most, print_table, save, summarise, worst_at_most
 
 METRICS = [
@@ -62,10 +62,10 @@ def _countdown(session, log, main, span_s: float = 0.0) -> dict:
     """Starts a 1-minute countdown, answering No, and waits for its end; with `span_s`,
     also measures the CPU used meanwhile."""
     # An earlier countdown leaves its "0" in the field.
-    session.click_control(main, e2e.MINUTES)
+    click_control(session, main, MINUTES)
     session.key("ctrl+a", "BackSpace")
     mark = log.mark()
-    e2e.start_countdown(session, main, "1", auto_shutdown=False)
+    start_countdown(session, main, "1")
     answered = log.wait("unmap", QUESTION_TITLE, mark, timeout_s=10)
     figures = {}
     if span_s:

@@ -37,3 +37,16 @@ def cpu_exact_ms(pid: int) -> float:
         except FileNotFoundError:  # the thread ended while we looked
             pass
     return total_ns / 1e6
+
+
+def voluntary_switches(pid: int) -> int:
+    """How often the living threads gave up the CPU to wait: their wake-ups, summed."""
+    total = 0
+    for task in Path(f"/proc/{pid}/task").iterdir():
+        try:
+            status = (task / "status").read_text()
+        except FileNotFoundError:  # the thread ended while we looked
+            continue
+        total += next(int(line.split()[1]) for line in status.splitlines()
+                      if line.startswith("voluntary_ctxt_switches:"))
+    return total

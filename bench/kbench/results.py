@@ -19,6 +19,8 @@ class Target:
     text: str
     met: Callable[[float, Optional[float]], bool]
     on_worst: bool = False
+    # The measured column a multiple is taken of.
+    reference: str = "reference"
 
 
 def at_most(limit: float, unit: str) -> Target:
@@ -31,9 +33,10 @@ def worst_at_most(limit: float, unit: str) -> Target:
                   on_worst=True)
 
 
-def at_most_times_reference(factor: float) -> Target:
-    return Target(f"<= {factor:g} x reference",
-                  lambda value, reference: value <= factor * reference)
+def at_most_times_reference(factor: float, reference: str = "reference",
+                            heading: str = "reference") -> Target:
+    return Target(f"<= {factor:g} x {heading}",
+                  lambda value, of: value <= factor * of, reference=reference)
 
 
 @dataclass(frozen=True)
@@ -61,7 +64,7 @@ def summarise(metrics: list[Metric], runs: dict[str, list[dict]]) -> dict:
         if metric.target:
             figures = worst if metric.target.on_worst else medians
             value = figures["program"][metric.key]
-            reference = figures.get("reference", {}).get(metric.key)
+            reference = figures.get(metric.target.reference, {}).get(metric.key)
             if value is None:
                 continue
             verdicts[metric.key] = {"target": metric.target.text,
@@ -76,8 +79,8 @@ def _cell(value: Optional[float], width: int, form: str) -> str:
 def print_table(metrics: list[Metric], summary: dict, headings: dict[str, str],
                 runs_label: str = "runs") -> None:
     """One row per metric: the median of each measured program, the program's worst run
-    where a target judges it, the program's ratio to the reference where one was measured,
-    and the target's verdict."""
+    where a target judges it, the program's ratio to the reference where one was measured
+    (the one its target names), and the target's verdict."""
     medians, verdicts = summary["medians"], summary["targets"]
     with_ratio = "reference" in medians
     with_worst = any(m.target and m.target.on_worst for m in metrics)
@@ -93,7 +96,8 @@ def print_table(metrics: list[Metric], summary: dict, headings: dict[str, str],
             line += (_cell(summary["worst"]["program"][metric.key], 8, ".1f")
                      if metric.target and metric.target.on_worst else f"{'':>8}")
         if with_ratio:
-            reference = medians["reference"][metric.key]
+            column = metric.target.reference if metric.target else "reference"
+            reference = medians[column][metric.key]
             program = medians["program"][metric.key]
             line += _cell(program / reference if reference and program is not None else None,
                           8, ".2f")

@@ -1,8 +1,10 @@
-"""Start-up time, memory and idle CPU of the program next to the reference window.
+"""Start-up time, memory and idle CPU and wake-ups of the program next to the reference window.
 
-The reference repaints its label ten times a second. With --floors the same window is also
-measured with a label that changes once a second, as the program's clock does, and with the
-timer ticking alone: what any Qt program with such a clock costs on this machine.
+The reference repaints its label ten times a second. Its --on-the-second mode, a label with
+hh:mm:ss whose timer wakes only as each second begins, is what the idle figures are judged
+against: the least a Qt clock with seconds can do. With --floors the same window is also
+measured with a label that changes once a second on the 100 ms timer, and with the timer
+ticking alone.
 """
 
 import argparse
@@ -14,19 +16,23 @@ import time
 from . import procfs
 from .build import Binaries
 from .display import MapWatcher, Xvfb
-from .results import Metric, at_most, at_most_times_reference, print_table, save, summarise
+from .results import Metric, at_most_times_reference, print_table, save, summarise
+
+# Idle work is judged against the reference that wakes once a second.
+ON_THE_SECOND_TARGET = at_most_times_reference(1.3, "reference_on_second", "ref. on 1 s")
 
 METRICS = [
     Metric("map_ms", "start to map (ms)", at_most_times_reference(1.2)),
     Metric("rss_mib", "RSS at 3 s (MiB)"),
     Metric("pss_mib", "PSS at 3 s (MiB)", at_most_times_reference(1.3)),
     Metric("uss_mib", "USS at 3 s (MiB)"),
-    Metric("idle_cpu_ms", "idle CPU / 30 s (ms)", at_most(30, "ms")),
-    Metric("idle_cpu_exact_ms", "  same, exact (ms)"),
+    Metric("idle_cpu_ms", "idle CPU / 30 s (ms)", ON_THE_SECOND_TARGET),
+    Metric("idle_cpu_exact_ms", "  same, exact (ms)", ON_THE_SECOND_TARGET),
+    Metric("idle_switches", "idle wake-ups / 30 s", ON_THE_SECOND_TARGET),
 ]
 
-HEADINGS = {"program": "program", "reference": "reference", "reference_seconds": "ref. 1/s",
-            "reference_ticks": "ref. ticks"}
+HEADINGS = {"program": "program", "reference": "reference", "reference_on_second": "ref. on 1 s",
+            "reference_seconds": "ref. 1/s", "reference_ticks": "ref. ticks"}
 
 MEMORY_AT_S = 3.0
 MAP_TIMEOUT_S = 20.0
@@ -40,7 +46,7 @@ def add_arguments(parser: argparse.ArgumentParser) -> None:
                         help="seconds between the memory sample and the idle span (default 3)")
     parser.add_argument("--floors", action="store_true",
                         help="also measure the reference with a label changed once a second "
-                             "and with its timer ticking alone")
+                             "on its 100 ms timer and with that timer ticking alone")
 
 
 def _environment(display: str) -> dict:
@@ -74,9 +80,11 @@ def _measure_once(command: list[str], display: str, idle_s: float, settle_s: flo
             memory = procfs.memory_kib(process.pid)
             _sleep_until(started + MEMORY_AT_S + settle_s)
             cpu, cpu_exact = procfs.cpu_ms(process.pid), procfs.cpu_exact_ms(process.pid)
+            switches = procfs.voluntary_switches(process.pid)
             time.sleep(idle_s)
             cpu_after = procfs.cpu_ms(process.pid)
             cpu_exact_after = procfs.cpu_exact_ms(process.pid)
+            switches_after = procfs.voluntary_switches(process.pid)
             if process.poll() is not None:
                 raise RuntimeError(f"{command[0]} ended ({process.returncode}) while idle")
         finally:
@@ -92,11 +100,13 @@ def _measure_once(command: list[str], display: str, idle_s: float, settle_s: flo
         "uss_mib": memory["uss"] / 1024,
         "idle_cpu_ms": (cpu_after - cpu) * per_30_s,
         "idle_cpu_exact_ms": (cpu_exact_after - cpu_exact) * per_30_s,
+        "idle_switches": (switches_after - switches) * per_30_s,
     }
 
 
 def run(binaries: Binaries, args: argparse.Namespace) -> None:
-    commands = {"program": [str(binaries.program)], "reference": [str(binaries.reference)]}
+    commands = {"program": [str(binaries.program)], "reference": [str(binaries.reference)],
+                "reference_on_second": [str(binaries.reference), "--on-the-second"]}
     if args.floors:
         commands["reference_seconds"] = [str(binaries.reference), "--seconds"]
         commands["reference_ticks"] = [str(binaries.reference), "--ticks-only"]
@@ -113,10 +123,11 @@ def run(binaries: Binaries, args: argparse.Namespace) -> None:
             for name, command in commands.items():
                 result = _measure_once(command, server.display, args.idle, args.settle)
                 runs[name].append(result)
-                print(f"  run {number} {HEADINGS[name]:<9}  map {result['map_ms']:6.1f} ms  "
+                print(f"  run {number} {HEADINGS[name]:<11}  map {result['map_ms']:6.1f} ms  "
                       f"PSS {result['pss_mib']:5.1f} MiB  "
                       f"idle CPU {result['idle_cpu_ms']:5.1f} ms "
-                      f"({result['idle_cpu_exact_ms']:.1f} exact)")
+                      f"({result['idle_cpu_exact_ms']:.1f} exact)  "
+                      f"wake-ups {result['idle_switches']:.0f}")
     loads.append(os.getloadavg()[0])
     summary = summarise(METRICS, runs)
     summary["settings"] = {"runs": args.runs, "idle_s": args.idle, "settle_s": args.settle,

@@ -30,7 +30,8 @@ class Timer {
 
   // Ticks on the wall clock's multiples of the interval (every tenth of a second for 100 ms)
   // instead of one interval after being enabled: a clock then shows each new second as it
-  // begins, not up to an interval later.
+  // begins, not up to an interval later. The real platform delivers only the ticks that
+  // begin a second (platform/timer_service.h).
   bool onClock = false;
 
   void fire() {

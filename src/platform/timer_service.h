@@ -13,8 +13,11 @@ class PlatformTimer {
   // (Re)starts the timer: the first tick comes one interval from now.
   virtual void start(int intervalMs) = 0;
   // (Re)starts the timer ticking on the wall clock's multiples of the interval, counted from
-  // the epoch (within a few milliseconds); a clock set by hand is followed from the next
-  // tick on.
+  // the epoch. It is for a clock with seconds: its tick can change nothing between two
+  // seconds, so a platform may deliver only the ticks that begin a second and leave out
+  // those in between; the real one does, within a few milliseconds of each second, so an
+  // idle program wakes once a second instead of ten times (virtual time delivers them all).
+  // Either way a clock set by hand is followed from the next tick on.
   virtual void startOnClock(int intervalMs) = 0;
   virtual void stop() = 0;
 };

@@ -58,7 +58,7 @@ def window_icons(session, window):
 
 
 def check_window_and_icon(program, tools, out, icon_png):
-    with e2e.Session(program, tools, out) as session:
+    with e2e.Session(program, tools, out, accessible=False) as session:
         window = session.wait_window("KAVELTO Time Reminder")
         session.screenshot("packaged-main-window")
         # Docks match the window to its desktop entry by the instance name.

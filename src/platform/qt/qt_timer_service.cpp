@@ -2,10 +2,16 @@
 
 #include <QDateTime>
 #include <QTimer>
+#include <numeric>
 
 namespace reminder {
 
 namespace {
+
+constexpr qint64 kMsPerSecond = 1000;
+// A timer may wake this much before its moment (its own clock and the wall clock drift
+// apart); such a tick waits for the rest instead of showing the old second once more.
+constexpr qint64 kEarlyWakeMs = 50;
 
 class QtTimer final : public PlatformTimer {
  public:
@@ -16,48 +22,38 @@ class QtTimer final : public PlatformTimer {
   }
 
   void start(int intervalMs) override {
-    onClockInterval_ = 0;
+    onClockPeriod_ = 0;
     timer_.setSingleShot(false);
     timer_.start(intervalMs);
   }
 
+  // Only the multiples of the interval that begin a second are delivered: every second for
+  // 100 ms.
   void startOnClock(int intervalMs) override {
-    onClockInterval_ = intervalMs;
-    alignToClock();
+    onClockPeriod_ = std::lcm(static_cast<qint64>(intervalMs), kMsPerSecond);
+    timer_.setSingleShot(true);
+    waitForNextMultiple();
   }
 
   void stop() override { timer_.stop(); }
 
  private:
-  // Ticks this far past a multiple still count as on it; a tick further off (the clock set
-  // by hand, a tick held up by a busy machine) aligns the timer again.
-  static constexpr qint64 kOnClockToleranceMs = 10;
-
-  [[nodiscard]] qint64 pastMultiple() const {
-    return QDateTime::currentMSecsSinceEpoch() % onClockInterval_;
+  [[nodiscard]] qint64 untilNextMultiple() const {
+    return onClockPeriod_ - QDateTime::currentMSecsSinceEpoch() % onClockPeriod_;
   }
 
-  // One single tick at the next multiple; the wall clock is read in whole milliseconds,
-  // rounded down, so it never comes before the multiple.
-  void alignToClock() {
-    timer_.setSingleShot(true);
-    timer_.start(static_cast<int>(onClockInterval_ - pastMultiple()));
-  }
-
-  // A repeating timer keeps its phase by itself, so the clock's ten ticks a second need no
-  // restart each; it is restarted only when it has strayed.
-  void keepOnClock() {
-    if (timer_.isSingleShot()) {
-      timer_.setSingleShot(false);
-      timer_.start(onClockInterval_);
-    } else if (pastMultiple() > kOnClockToleranceMs) {
-      alignToClock();
-    }
-  }
+  // Read from the wall clock afresh each time, so a clock set by hand is followed from the
+  // next tick on. The clock is read in whole milliseconds, rounded down, so the tick never
+  // comes before the multiple.
+  void waitForNextMultiple() { timer_.start(static_cast<int>(untilNextMultiple())); }
 
   void deliver() {
-    // Set before the handler runs, so a handler waiting in a modal box keeps the rhythm.
-    if (onClockInterval_ > 0) keepOnClock();
+    if (onClockPeriod_ > 0) {
+      const bool early = untilNextMultiple() <= kEarlyWakeMs;
+      // Set before the handler runs, so a handler waiting in a modal box keeps the rhythm.
+      waitForNextMultiple();
+      if (early) return;
+    }
     // A handler waiting in a modal box is still running: its next tick waits for it.
     if (running_) return;
     running_ = true;
@@ -67,7 +63,7 @@ class QtTimer final : public PlatformTimer {
 
   std::function<void()> tick_;
   QTimer timer_;
-  int onClockInterval_ = 0;
+  qint64 onClockPeriod_ = 0;
   bool running_ = false;
 };
 

@@ -1,0 +1,132 @@
+// The real timer service on Qt's event loop. A clock timer ticks once as each second of the
+// wall clock begins, and a tick whose call is still waiting in a modal box is held back.
+// The bounds are wide on purpose: they catch a tick before its second or far into it, ten
+// ticks a second, or a tick re-entered, not the jitter of a busy machine.
+#include "platform/qt/qt_timer_service.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace reminder {
+namespace {
+
+constexpr qint64 kMsPerSecond = 1000;
+// Farther into its second than this, a tick is a fault, not a busy moment.
+constexpr qint64 kLatestIntoItsSecondMs = 250;
+// A stop for a hung test, not a bound the tests check.
+constexpr int kGiveUpMs = 15000;
+
+qint64 wallMs() {
+  return QDateTime::currentMSecsSinceEpoch();
+}
+
+// Runs the event loop until `done` holds or the test gives up; says whether it holds.
+bool runUntil(const std::function<bool()>& done) {
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (done()) loop.quit();
+  });
+  QTimer giveUp;
+  giveUp.setSingleShot(true);
+  QObject::connect(&giveUp, &QTimer::timeout, &loop, &QEventLoop::quit);
+  if (done()) return true;
+  poll.start(5);
+  giveUp.start(kGiveUpMs);
+  loop.exec();
+  return done();
+}
+
+class QtTimerServiceTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { application_ = std::make_unique<QCoreApplication>(argc_, argv_); }
+  static void TearDownTestSuite() { application_.reset(); }
+
+  // Checks that every tick came early in its own second, and no two in the same one.
+  static void expectOnePerSecondAtItsStart(const std::vector<qint64>& ticks) {
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+      EXPECT_LT(ticks[i] % kMsPerSecond, kLatestIntoItsSecondMs) << "tick " << i;
+      if (i > 0) {
+        EXPECT_GT(ticks[i] / kMsPerSecond, ticks[i - 1] / kMsPerSecond) << "tick " << i;
+      }
+    }
+  }
+
+  QtTimerService service;
+
+ private:
+  static inline int argc_ = 1;
+  static inline char name_[] = "platform_tests";
+  static inline char* argv_[] = {name_, nullptr};
+  static inline std::unique_ptr<QCoreApplication> application_;
+};
+
+TEST_F(QtTimerServiceTest, AClockTimerTicksOnceAsEachSecondBegins) {
+  std::vector<qint64> ticks;
+  const auto timer = service.create([&] { ticks.push_back(wallMs()); });
+  const qint64 started = wallMs();
+  timer->startOnClock(100);
+  ASSERT_TRUE(runUntil([&] { return ticks.size() == 4; }));
+  timer->stop();
+
+  EXPECT_GE(ticks.front(), started);
+  expectOnePerSecondAtItsStart(ticks);
+  // Four ticks in about four seconds: none left out on a machine that is not stalled.
+  EXPECT_LE(ticks.back() / kMsPerSecond - ticks.front() / kMsPerSecond, 5);
+}
+
+TEST_F(QtTimerServiceTest, ATickWaitingInAModalBoxHoldsTheNextBackUntilItReturns) {
+  std::vector<qint64> ticks;
+  bool inside = false;
+  int reentered = 0;
+  qint64 returned = 0;
+  std::unique_ptr<PlatformTimer> timer;
+  timer = service.create([&] {
+    reentered += static_cast<int>(inside);
+    ticks.push_back(wallMs());
+    if (ticks.size() > 1) return;
+    // The modal box: a nested event loop over the start of the next two seconds.
+    inside = true;
+    const qint64 until = (ticks.front() / kMsPerSecond + 2) * kMsPerSecond + 100;
+    runUntil([&] { return wallMs() >= until; });
+    inside = false;
+    returned = wallMs();
+  });
+  timer->startOnClock(100);
+  ASSERT_TRUE(runUntil([&] { return ticks.size() == 2; }));
+  timer->stop();
+
+  EXPECT_EQ(reentered, 0);
+  ASSERT_GT(returned, 0);
+  EXPECT_GE(ticks[1], returned) << "the next tick comes only once the first has returned";
+  expectOnePerSecondAtItsStart(ticks);
+}
+
+TEST_F(QtTimerServiceTest, AnIntervalTimerIsHeldBackTooAndTicksOnAfterwards) {
+  int calls = 0;
+  int reentered = 0;
+  bool inside = false;
+  const auto timer = service.create([&] {
+    reentered += static_cast<int>(inside);
+    if (++calls > 1) return;
+    // The box stays up for ten of the timer's intervals.
+    inside = true;
+    const qint64 until = wallMs() + 200;
+    runUntil([&] { return wallMs() >= until; });
+    inside = false;
+  });
+  timer->start(20);
+  ASSERT_TRUE(runUntil([&] { return calls >= 3; }));
+  timer->stop();
+  EXPECT_EQ(reentered, 0);
+}
+
+}  // namespace
+}  // namespace reminder
