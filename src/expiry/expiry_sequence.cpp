@@ -59,6 +59,8 @@ std::string autoCloseFailedPrompt(const std::string& players) {
 void ShowTimeUpNotice(Context& context, const std::string& whatEnded,
                       const std::function<void()>& beforeTheBox) {
   FrmSplash& window = context.windows.frmSplash();
+  // Minimised by the user at an earlier notice, it comes back up.
+  window.setWindowState(WindowState::Normal);
   window.show();
   Attention& attention = context.platform.attention;
   attention.playTimeUpSound();

@@ -20,6 +20,13 @@ MessageAnswer QtDialogs::show(const Message& message) {
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
   }
   const int pressed = box.exec();
+  // The keyboard goes back to the window the box belongs to, not to whatever the desktop had
+  // before: a full-screen program given the focus again would cover the Time Up window.
+  if (QWidget* owner = box.parentWidget();
+      message.owner != nullptr && owner != nullptr && owner->isVisible()) {
+    owner->raise();
+    owner->activateWindow();
+  }
   if (!question) return MessageAnswer::Ok;
   return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }

@@ -38,8 +38,12 @@ Qt::WindowFlags frameFlagsFor(FormBorder border) {
 }
 
 Qt::WindowFlags flagsFor(const Form& form) {
-  const Qt::WindowFlags frame = frameFlagsFor(form.border);
-  return form.topMost ? frame | Qt::WindowStaysOnTopHint : frame;
+  Qt::WindowFlags flags = frameFlagsFor(form.border);
+  // Qt makes a dialog without a parent transient for the whole program on X11, which ties
+  // it to the main window; a window without an owner is a plain window in a dialog's frame.
+  if (form.ownerless) flags.setFlag(Qt::Dialog, false).setFlag(Qt::Window);
+  if (form.topMost) flags |= Qt::WindowStaysOnTopHint;
+  return flags;
 }
 
 }  // namespace
