@@ -108,9 +108,11 @@ void FormWindow::placeOnFirstShow() {
   placed_ = true;
   if (form_.startPosition != StartPosition::CenterOwner) return;
   adjustSize();
-  const QWidget* owner = parentWidget();
-  const QRect area = owner != nullptr && owner->isVisible() ? owner->frameGeometry()
-                                                            : screen()->availableGeometry();
+  // Over the main window while it is on screen, even for a window it does not own.
+  const QWidget* owner = mainWindow_;
+  const QRect area = owner != nullptr && owner->isVisible() && !owner->isMinimized()
+                         ? owner->frameGeometry()
+                         : screen()->availableGeometry();
   QRect frame = frameGeometry();
   frame.moveCenter(area.center());
   move(std::max(frame.left(), 0), std::max(frame.top(), 0));
