@@ -21,8 +21,8 @@ void CanberraSound::play(const char* eventId, const char* description) {
                             CA_PROP_APPLICATION_ICON_NAME, iconName_.c_str(), nullptr);
   }
   // A missing sound server, device or theme is no fault of the reminder: the error is dropped.
-  ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION,
-                  description, nullptr);
+  ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION, description,
+                  nullptr);
 }
 
 }  // namespace reminder

@@ -26,7 +26,7 @@ class DesktopNotifications {
 
   std::string applicationName_;
   std::string iconName_;
-  QObject replies_;  // the context of the pending replies: they go with this object
+  QObject replies_;              // the context of the pending replies: they go with this object
   std::vector<unsigned> shown_;  // the service's numbers of the notices on the desktop
   unsigned posts_ = 0;           // how many notices were posted, to match each reply to its post
   unsigned withdrawn_ = 0;       // how many of them, the first ones, were withdrawn

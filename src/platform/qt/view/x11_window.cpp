@@ -47,10 +47,9 @@ void showEmptyTitle(QWidget& window) {
   xcb_connection_t* c = connection();
   if (c == nullptr) return;
   const auto id = static_cast<xcb_window_t>(window.winId());
-  xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_NAME"),
-                      atom(c, "UTF8_STRING"), 8, 0, "");
-  xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
-                      "");
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"),
+                      8, 0, "");
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, "");
   xcb_flush(c);
 }
 #else
