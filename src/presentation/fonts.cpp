@@ -66,7 +66,7 @@ FaceChoice chooseFace(const Font& font, const FaceInstalled& installed, int dpi)
   if (firstInstalled != choice.families.end()) {
     choice.families.erase(choice.families.begin(), firstInstalled);
   }
-  choice.pixelSize = static_cast<int>(std::lround(font.points * dpi / 72.0 * scale));
+  choice.pixelSize = fontPixelSize(font.points * scale, dpi);
   return choice;
 }
 

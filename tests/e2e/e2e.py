@@ -304,7 +304,8 @@ class Session:
         """Clicks through the menus: the menu-bar item, then each item under the last."""
         item = root
         for name in path:
-            item = self.wait(lambda: self.find_all(item, "menu item", name), f"menu item '{name}'")[0]
+            item = self.wait(lambda: self.find_all(item, "menu item", name),
+                             f"menu item '{name}'")[0]
             self.click(item)
 
     def answer(self, title, prompt, button):

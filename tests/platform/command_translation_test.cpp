@@ -46,7 +46,8 @@ class NamedProcess {
       : program_(folder / name) {
     std::filesystem::copy_file("/bin/sleep", program_);
     std::string path = program_.string();
-    std::string seconds = "30";
+    // Until it is killed, however slow the machine.
+    std::string seconds = "infinity";
     std::array<char*, 3> argv{path.data(), seconds.data(), nullptr};
     if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv.data(), environ) != 0) pid_ = 0;
   }
