@@ -15,14 +15,25 @@
 #ifdef _WIN32
 #include "platform/windows/windows_command_starter.h"
 #include "platform/windows/windows_file_system.h"
+#include "platform/windows/windows_power.h"
 using SystemCommandStarter = reminder::WindowsCommandStarter;
 using SystemFileSystem = reminder::WindowsFileSystem;
+using SystemPower = reminder::WindowsPower;
+// Still to come with the Windows front end: a process watcher and a clock that counts sleep.
+using SystemProcessWatcher = reminder::WindowsProcessWatcher;
+using SystemMonotonicClock = reminder::WindowsMonotonicClock;
 #else
 #include "platform/freedesktop/freedesktop_attention.h"
+#include "platform/posix/boot_clock.h"
+#include "platform/posix/logind_power.h"
 #include "platform/posix/posix_command_starter.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/qt_process_watcher.h"
 using SystemCommandStarter = reminder::PosixCommandStarter;
 using SystemFileSystem = reminder::PosixFileSystem;
+using SystemPower = reminder::LogindPower;
+using SystemProcessWatcher = reminder::QtProcessWatcher;
+using SystemMonotonicClock = reminder::BootClock;
 using DesktopAttention = reminder::FreedesktopAttention;
 #endif
 
@@ -45,8 +56,12 @@ int main(int argc, char* argv[]) {
   SystemCommandStarter commands;
   ImmediateExit process;
   SystemFileSystem files;
+  SystemProcessWatcher watcher;
+  SystemPower power(watcher);
+  SystemMonotonicClock monotonic;
   DesktopAttention attention(credits::kProgramName, REMINDER_DESKTOP_FILE_NAME);
-  Platform platform{timers, clock, regional, dialogs, commands, process, files, attention};
+  Platform platform{timers,  clock, regional, dialogs,   commands,
+                    process, files, power,    monotonic, attention};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();

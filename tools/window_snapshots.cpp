@@ -7,10 +7,13 @@
 #include <iostream>
 
 #include "app/program.h"
-#include "platform/native/immediate_exit.h"
 #include "platform/freedesktop/freedesktop_attention.h"
+#include "platform/native/immediate_exit.h"
+#include "platform/posix/boot_clock.h"
+#include "platform/posix/logind_power.h"
 #include "platform/posix/posix_command_starter.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/qt_process_watcher.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_regional.h"
@@ -36,8 +39,12 @@ int main(int argc, char* argv[]) {
   PosixCommandStarter commands;
   ImmediateExit process;
   PosixFileSystem files;
+  QtProcessWatcher watcher;
+  LogindPower power(watcher);
+  BootClock monotonic;
   FreedesktopAttention attention("window-snapshots", "");
-  Platform platform{timers, clock, regional, dialogs, commands, process, files, attention};
+  Platform platform{timers,  clock, regional, dialogs,   commands,
+                    process, files, power,    monotonic, attention};
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();
 

@@ -7,7 +7,7 @@ namespace reminder {
 
 Program::Program(Platform& platform, Windows::CreatedHook onFormCreated)
     : onFormCreated_(std::move(onFormCreated)),
-      timers_(platform.timers),
+      timers_(platform.timers, platform.monotonic),
       windows_([this](Form& form) { created(form); }),
       context_{windows_, platform} {}
 

@@ -1,21 +1,51 @@
 #include "app/timer_binding.h"
 
+#include <algorithm>
+
 namespace reminder {
 
 void TimerBinding::bind(Form& form) {
   for (Timer* timer : form.timers()) {
-    PlatformTimer& driver = *timers_.emplace_back(service_.create([timer] { timer->fire(); }));
-    const auto sync = [timer, &driver] {
-      if (!timer->running()) {
-        driver.stop();
-      } else if (timer->onClock) {
-        driver.startOnClock(timer->interval());
-      } else {
-        driver.start(timer->interval());
-      }
-    };
-    timer->setObserver([sync](Property) { sync(); });
-    sync();
+    Driven& driven = *driven_.emplace_back(std::make_unique<Driven>());
+    driven.timer = timer;
+    driven.driver = service_.create([this, &driven] { tick(driven); });
+    timer->setObserver([this, &driven](Property) { sync(driven); });
+    sync(driven);
+  }
+}
+
+void TimerBinding::sync(Driven& driven) {
+  const Timer& timer = *driven.timer;
+  if (!timer.running()) {
+    driven.driver->stop();
+    return;
+  }
+  ++driven.run;
+  driven.startedAt = clock_.nowMs();
+  driven.fired = 0;
+  if (timer.onClock) {
+    driven.driver->startOnClock(timer.interval());
+  } else {
+    driven.driver->start(timer.interval());
+  }
+}
+
+void TimerBinding::tick(Driven& driven) {
+  Timer& timer = *driven.timer;
+  if (!timer.catchesUp) {
+    timer.fire();
+    return;
+  }
+  const std::uint64_t run = driven.run;
+  const std::int64_t interval = timer.interval();
+  // Every tick counts for one at least: one that comes a little early on the monotonic clock
+  // is still the tick of its interval.
+  const std::int64_t passed = (clock_.nowMs() - driven.startedAt + interval / 20) / interval;
+  const std::int64_t due = std::max(driven.fired + 1, passed);
+  // A tick may stop or restart the timer (the countdown ends); the rest are then not due.
+  while (driven.fired < due && driven.run == run && timer.running()) {
+    ++driven.fired;
+    timer.fire();
   }
 }
 

@@ -1,23 +1,40 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "controls/form.h"
+#include "platform/monotonic_clock.h"
 #include "platform/timer_service.h"
 
 namespace reminder {
 
 // Drives the timers of the windows with the platform's timer service: a timer ticks while
-// it is enabled with a non-zero interval, and restarts when its interval changes.
+// it is enabled with a non-zero interval, and restarts when its interval changes. A timer
+// that catches up is fired once for every interval passed on the monotonic clock since it
+// was started, so ticks slept through or delivered late are made up at the next one.
 class TimerBinding {
  public:
-  explicit TimerBinding(TimerService& service) : service_(service) {}
+  TimerBinding(TimerService& service, const MonotonicClock& clock)
+      : service_(service), clock_(clock) {}
   void bind(Form& form);
 
  private:
+  struct Driven {
+    Timer* timer = nullptr;
+    std::unique_ptr<PlatformTimer> driver;
+    std::uint64_t run = 0;       // counts the starts, to tell a restart within a tick
+    std::int64_t startedAt = 0;  // on the monotonic clock
+    std::int64_t fired = 0;      // ticks handled since
+  };
+
+  void sync(Driven& driven);
+  void tick(Driven& driven);
+
   TimerService& service_;
-  std::vector<std::unique_ptr<PlatformTimer>> timers_;
+  const MonotonicClock& clock_;
+  std::vector<std::unique_ptr<Driven>> driven_;
 };
 
 }  // namespace reminder

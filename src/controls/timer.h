@@ -33,6 +33,9 @@ class Timer {
   // begins, not up to an interval later. The real platform delivers only the ticks that
   // begin a second (platform/timer_service.h).
   bool onClock = false;
+  // Ticks once for every interval that really passed, the computer's sleep included: the first
+  // tick after a suspend or a stall makes up the ticks that were missed, one after another.
+  bool catchesUp = false;
 
   void fire() {
     if (running() && onTimer) onTimer();

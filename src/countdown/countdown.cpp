@@ -101,6 +101,9 @@ void Timer4_Timer(Context& context) {
   if (form.Text8.visible()) form.Command1.setEnabled(false);
   form.Line6.setVisible(false);
   form.Line7.setVisible(true);
+  // At "0" the countdown has ended and waits for its end to be dealt with (a power-off may
+  // be awaited): it counts no further.
+  if (form.Text1.text() == "0") return;
   form.Text8.setText(oneLess(context.platform.regional, form.Text8.text()));
 }
 

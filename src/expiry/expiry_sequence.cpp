@@ -1,20 +1,12 @@
 #include "expiry/expiry_sequence.h"
 
+#include "expiry/shutdown_step.h"
 #include "options/auto_close.h"
 #include "options/auto_shutdown.h"
 
 namespace reminder::expiry {
 
 namespace {
-
-// Returns only when the shutdown command could not be started at all: the user is told,
-// and the rest of the sequence still reminds them.
-void shutDownAndEnd(Context& context) {
-  const StartOutcome outcome =
-      context.platform.commands.start(kShutdownCommand, WindowStyle::MinimizedWithFocus);
-  if (outcome.started) context.platform.process.endNow();
-  context.platform.dialogs.show({kShutdownFailed, "Stop", MessageButtons::Ok});
-}
 
 // Returns the players that could not be closed, for the user to be told.
 std::string closePlayers(Context& context) {
@@ -37,8 +29,17 @@ std::string closePlayers(Context& context) {
 
 }  // namespace
 
-void RunExpirySequence(Context& context, const std::string& whatEnded) {
-  if (autoshutdown::isOn(context)) shutDownAndEnd(context);
+void RunExpirySequence(Context& context, const std::string& whatEnded,
+                       const AfterExpiry& afterwards) {
+  if (autoshutdown::isOn(context)) {
+    PowerOffOrRemind(context, whatEnded, afterwards);
+    return;
+  }
+  RemindOfExpiry(context, whatEnded);
+  afterwards();
+}
+
+void RemindOfExpiry(Context& context, const std::string& whatEnded) {
   Form2& autoRun = context.windows.form2();
   if (autoRun.Check1.ticked()) autoRun.Timer1.setEnabled(true);
   const std::string notClosed = closePlayers(context);

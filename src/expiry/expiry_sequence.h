@@ -8,10 +8,8 @@
 // What happens when time is up, the same for the countdown and the alarm.
 namespace reminder::expiry {
 
-inline constexpr const char* kShutdownCommand = "shutdown -s -t 00";
-inline constexpr const char* kShutdownFailed =
-    "Auto Shutdown failed: the shutdown command could not be started./Matikan otomatis gagal: "
-    "perintah shutdown tidak dapat dijalankan.";
+// What a trigger does once its expiry has been dealt with: its own resets.
+using AfterExpiry = std::function<void()>;
 
 inline constexpr const char* kAutoCloseTitle = "Auto Close Program";
 
@@ -20,10 +18,15 @@ inline constexpr const char* kAutoCloseTitle = "Auto Close Program";
 
 // Shuts the computer down and ends the program when auto shutdown is on; otherwise hands
 // the chosen program to the auto-run timer, closes the chosen players and shows the Time Up
-// notice, returning when the user has dismissed its message box. `whatEnded` tells the
-// desktop's notification what is up: the countdown's "Time Set to 5 Minute", the alarm's
-// time.
-void RunExpirySequence(Context& context, const std::string& whatEnded);
+// notice, and runs `afterwards` once the user has dismissed its message box. A power-off is
+// asked for without waiting: `afterwards` then runs when the system has refused it, after
+// the reminder. `whatEnded` tells the desktop's notification what is up: the countdown's
+// "Time Set to 5 Minute", the alarm's time.
+void RunExpirySequence(Context& context, const std::string& whatEnded,
+                       const AfterExpiry& afterwards);
+
+// The steps after the shutdown: auto-run, auto-close and the Time Up notice.
+void RemindOfExpiry(Context& context, const std::string& whatEnded);
 
 // The Time Up window with its sound and desktop notification, then `beforeTheBox` (a
 // failure to report, say, while the reminder is already on screen), then the "Time Up"

@@ -191,6 +191,8 @@ Form1::Form1() : Form("Form1") {
   Label17.autoSize = true;
   // The clock, and with it the alarm, changes the moment a second begins.
   Timer2.onClock = true;
+  // A countdown of N minutes ends N minutes after Start, though the computer slept between.
+  Timer4.catchesUp = true;
 
   // The countdown's four-armed indicator, the clock's rectangle and the rule between the
   // countdown and the alarm.

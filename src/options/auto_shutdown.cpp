@@ -3,7 +3,10 @@
 namespace reminder::autoshutdown {
 
 void attach(Context& context, Form1& form) {
-  form.Onshut.onClick = [&context] { SetAutoShutdown(context, true); };
+  form.Onshut.onClick = [&context] {
+    SetAutoShutdown(context, true);
+    WarnIfPowerOffRefused(context);
+  };
   form.Offshut.onClick = [&context] { SetAutoShutdown(context, false); };
 }
 
@@ -31,6 +34,19 @@ void AskAtStart(Context& context, const std::string& notice) {
   SetMarks(context.windows.form1(), yes);
   if (yes) dialogs.show({notice, "Information", MessageButtons::Ok});
   ShowAutoShutdownStatus(context);
+  if (yes) WarnIfPowerOffRefused(context);
+}
+
+void WarnIfPowerOffRefused(Context& context) {
+  switch (context.platform.power.powerOffPermission()) {
+    case PowerOffPermission::Allowed:
+    case PowerOffPermission::Unknown:
+      return;
+    case PowerOffPermission::NeedsAuthentication:
+    case PowerOffPermission::Refused:
+    case PowerOffPermission::NotAvailable:
+      context.platform.dialogs.show({kCannotPowerOffWarning, kWarningTitle, MessageButtons::Ok});
+  }
 }
 
 }  // namespace reminder::autoshutdown

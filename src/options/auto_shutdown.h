@@ -9,6 +9,11 @@ namespace reminder::autoshutdown {
 inline constexpr const char* kOnStatus = "Auto Shutdown Is On";
 inline constexpr const char* kOffStatus = "Auto Shutdown Is Off";
 inline constexpr const char* kQuestion = "Turn on Auto Shutdown ?";
+inline constexpr const char* kWarningTitle = "Auto Shutdown";
+inline constexpr const char* kCannotPowerOffWarning =
+    "This computer does not let Auto Shutdown turn it off: when the time is up you will get "
+    "the reminder instead./Komputer ini tidak mengizinkan Matikan otomatis mematikannya: saat "
+    "waktu habis anda akan mendapat pengingat sebagai gantinya.";
 
 void attach(Context& context, Form1& form);
 
@@ -21,5 +26,9 @@ void ShowAutoShutdownStatus(Context& context);
 // The question a countdown's or an alarm's Start asks: the answer sets the switch, Yes shows
 // `notice` first, and the status line follows only after that.
 void AskAtStart(Context& context, const std::string& notice);
+
+// Turned on where the system will not let this user power off (or only with a password,
+// which the program does not ask for): the user is told now, not when the time is up.
+void WarnIfPowerOffRefused(Context& context);
 
 }  // namespace reminder::autoshutdown

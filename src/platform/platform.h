@@ -5,6 +5,8 @@
 #include "platform/command_starter.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/monotonic_clock.h"
+#include "platform/power.h"
 #include "platform/process_control.h"
 #include "platform/regional.h"
 #include "platform/timer_service.h"
@@ -20,6 +22,8 @@ struct Platform {
   CommandStarter& commands;
   ProcessControl& process;
   FileSystem& files;
+  Power& power;
+  MonotonicClock& monotonic;  // counts the computer's sleep, unlike `timers`
   Attention& attention;
 };
 

@@ -29,7 +29,7 @@ class TimersTest : public ::testing::Test {
   }
 
   test::VirtualTime time;
-  TimerBinding binding{time};
+  TimerBinding binding{time, time};
   Window window;
   std::vector<std::string> fired;
 };

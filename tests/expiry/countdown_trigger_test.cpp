@@ -58,7 +58,8 @@ TEST_F(CountdownTriggerTest, AutoShutdownEndsTheProgramWithNothingElse) {
 
   EXPECT_THROW(seconds(60), ProcessEnded);
 
-  EXPECT_EQ(app.commands.lines(), std::vector<std::string>{"shutdown -s -t 00"});
+  EXPECT_EQ(app.power.requests(), 1);
+  EXPECT_TRUE(app.commands.started().empty());
   EXPECT_EQ(app.dialogs.shown().size(), 2U);  // the question and its information box
   EXPECT_FALSE(app.program.windows().frmSplashCreated());
   EXPECT_FALSE(app.form2().Timer1.enabled());
@@ -71,11 +72,11 @@ TEST_F(CountdownTriggerTest, TheSwitchIsReadWhenTimeIsUp) {
   seconds(30);
   form().Onshut.click();
   EXPECT_THROW(seconds(30), ProcessEnded);
-  EXPECT_EQ(app.commands.lines(), std::vector<std::string>{"shutdown -s -t 00"});
+  EXPECT_EQ(app.power.requests(), 1);
 }
 
-TEST_F(CountdownTriggerTest, AMissingShutdownIsReportedAndTheReminderStillComes) {
-  app.commands.makeMissing("shutdown -s -t 00");
+TEST_F(CountdownTriggerTest, ARefusedShutdownIsReportedAndTheReminderStillComes) {
+  app.power.answer({false, "Access denied"});
   app.form3().Check2.setValue(1);
   app.form3().Check5.setValue(1);
   start("1", MessageAnswer::Yes);
@@ -85,8 +86,8 @@ TEST_F(CountdownTriggerTest, AMissingShutdownIsReportedAndTheReminderStillComes)
   const std::vector<Message>& shown = app.dialogs.shown();
   ASSERT_EQ(shown.size(), 4U);
   EXPECT_EQ(shown[2].prompt,
-            "Auto Shutdown failed: the shutdown command could not be started./Matikan otomatis "
-            "gagal: perintah shutdown tidak dapat dijalankan.");
+            "Auto Shutdown failed: the computer was not shut down (Access denied)./Matikan "
+            "otomatis gagal: komputer tidak dimatikan (Access denied).");
   EXPECT_EQ(shown[3], kTimeUp);
   EXPECT_EQ(app.commands.lines(), std::vector<std::string>{"taskkill /im winamp.exe"});
   EXPECT_TRUE(stopped());

@@ -10,7 +10,13 @@ namespace {
 
 class ExpirySequenceTest : public ProgramTest {
  protected:
-  void expire() { expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute"); }
+  // Runs the sequence and the turn of the event loop that brings a power-off's verdict.
+  void expire() {
+    expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [this] { ++afterwards; });
+    app.time.advance(0);
+  }
+
+  int afterwards = 0;
 };
 
 TEST_F(ExpirySequenceTest, AutoShutdownStartsTheShutdownAndEndsWithNothingElse) {
@@ -21,27 +27,30 @@ TEST_F(ExpirySequenceTest, AutoShutdownStartsTheShutdownAndEndsWithNothingElse) 
 
   EXPECT_THROW(expire(), ProcessEnded);
 
-  EXPECT_EQ(app.commands.lines(), (std::vector<std::string>{"shutdown -s -t 00"}));
-  EXPECT_EQ(app.commands.started().front().style, WindowStyle::MinimizedWithFocus);
+  EXPECT_EQ(app.power.requests(), 1);
+  EXPECT_TRUE(app.commands.started().empty());
+  EXPECT_EQ(afterwards, 0);
   EXPECT_FALSE(app.form2().Timer1.enabled());
   EXPECT_FALSE(app.program.windows().frmSplashCreated());
   EXPECT_TRUE(app.dialogs.shown().empty());
 }
 
-TEST_F(ExpirySequenceTest, AShutdownThatCannotStartIsReportedAndTheReminderStillComes) {
+TEST_F(ExpirySequenceTest, ARefusedPowerOffIsReportedWithItsReasonThenTheReminderComes) {
   app.form1().Onshut.click();
-  app.commands.makeMissing("shutdown -s -t 00");
+  app.power.answer({false, "Interactive authentication required."});
 
   expire();
 
   EXPECT_FALSE(app.process.ended());
   ASSERT_EQ(app.dialogs.shown().size(), 2U);
   EXPECT_EQ(app.dialogs.shown()[0],
-            (Message{"Auto Shutdown failed: the shutdown command could not be started./Matikan "
-                     "otomatis gagal: perintah shutdown tidak dapat dijalankan.",
+            (Message{"Auto Shutdown failed: the computer was not shut down (Interactive "
+                     "authentication required)./Matikan otomatis gagal: komputer tidak dimatikan "
+                     "(Interactive authentication required).",
                      "Stop", MessageButtons::Ok}));
   EXPECT_EQ(app.dialogs.shown()[1], (Message{"Time Up", "Stop", MessageButtons::Ok}));
   EXPECT_TRUE(app.splash().visible());
+  EXPECT_EQ(afterwards, 1);
 }
 
 TEST_F(ExpirySequenceTest, NothingArmedShowsOnlyTheNotice) {

@@ -57,17 +57,30 @@ TEST(TimeUpNoticeTest, AnAlarmPostsItsOwnTime) {
             (std::vector<std::string>{"sound", "post Time Up: 9:00:03 PM", "withdraw"}));
 }
 
-TEST_F(ProgramTest, EachNoticeSoundsOnceAndAnAutoShutdownNone) {
-  expiry::RunExpirySequence(app.context(), "Time Set to 2 Minute");
-  expiry::RunExpirySequence(app.context(), "9:00:03 PM");  // the window still on screen
+void expire(Harness& app, const std::string& whatEnded) {
+  expiry::RunExpirySequence(app.context(), whatEnded, [] {});
+  app.time.advance(0);  // the turn of the event loop that brings a power-off's verdict
+}
+
+TEST_F(ProgramTest, EachNoticeSoundsOnceAndAnAcceptedPowerOffNone) {
+  expire(app, "Time Set to 2 Minute");
+  expire(app, "9:00:03 PM");  // the window still on screen
   EXPECT_EQ(app.attention.events(),
             (std::vector<std::string>{"sound", "post Time Up: Time Set to 2 Minute", "withdraw",
                                       "sound", "post Time Up: 9:00:03 PM", "withdraw"}));
 
   app.attention.clear();
   app.form1().Onshut.click();
-  EXPECT_THROW(expiry::RunExpirySequence(app.context(), "Time Set to 2 Minute"), ProcessEnded);
+  EXPECT_THROW(expire(app, "Time Set to 2 Minute"), ProcessEnded);
   EXPECT_TRUE(app.attention.events().empty());
+}
+
+TEST_F(ProgramTest, ARefusedPowerOffStillSoundsAndPostsWhatEnded) {
+  app.form1().Onshut.click();
+  app.power.answer({false, "Interactive authentication required."});
+  expire(app, "Time Set to 2 Minute");
+  EXPECT_EQ(app.attention.events(),
+            (std::vector<std::string>{"sound", "post Time Up: Time Set to 2 Minute", "withdraw"}));
 }
 
 TEST_F(ProgramTest, PlayersNotClosedAreReportedOverTheTimeUpWindowAlreadyOnScreen) {
@@ -77,7 +90,7 @@ TEST_F(ProgramTest, PlayersNotClosedAreReportedOverTheTimeUpWindowAlreadyOnScree
   app.form3().Check5.click();
   const auto boxes = recordBoxes(app, 2);
 
-  expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute");
+  expire(app, "Time Set to 5 Minute");
 
   ASSERT_EQ(boxes->size(), 2U);
   EXPECT_EQ((*boxes)[0].box.title, "Auto Close Program");
@@ -89,9 +102,9 @@ TEST_F(ProgramTest, PlayersNotClosedAreReportedOverTheTimeUpWindowAlreadyOnScree
 }
 
 TEST_F(ProgramTest, ATimeUpWindowMinimisedByTheUserComesBackUpAtTheNextNotice) {
-  expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute");
+  expire(app, "Time Set to 5 Minute");
   app.splash().setWindowState(WindowState::Minimized);
-  expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute");
+  expire(app, "Time Set to 5 Minute");
   EXPECT_EQ(app.splash().windowState(), WindowState::Normal);
   EXPECT_TRUE(app.splash().visible());
 }

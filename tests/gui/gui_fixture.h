@@ -9,6 +9,7 @@
 #include "platform/qt/view/form_window.h"
 #include "platform/qt/view/qt_view.h"
 #include "support/fake_file_system.h"
+#include "support/fake_power.h"
 #include "support/fake_regional.h"
 #include "support/recording_attention.h"
 #include "support/recording_starter.h"
@@ -40,8 +41,10 @@ class GuiTest : public ::testing::Test {
   RecordingStarter commands;
   EndingProcess process;
   FakeFileSystem files;
+  FakePower power{time};
   RecordingAttention attention;
-  Platform platform{time, time, regional, dialogs, commands, process, files, attention};
+  Platform platform{time,    time,  regional, dialogs, commands,
+                    process, files, power,    time,    attention};
   // Declared before the program, so the windows outlive the controls they show.
   view::QtView view;
   Program program{platform, [this](Form& form) { view.render(form); }};

@@ -18,7 +18,7 @@ TEST_F(TimeUpWindowTest, HasNoOwnerStaysOnTopAndOwnsTheTimeUpBox) {
     boxOverTheWindow = view.dialogParent(box.owner) == &windowOf(splash());
     return MessageAnswer::Ok;
   });
-  expiry::RunExpirySequence(program.context(), "Time Set to 1 Minute");
+  expiry::RunExpirySequence(program.context(), "Time Set to 1 Minute", [] {});
 
   view::FormWindow& window = windowOf(splash());
   EXPECT_TRUE(window.isVisible());
@@ -36,7 +36,7 @@ TEST_F(TimeUpWindowTest, HasNoOwnerStaysOnTopAndOwnsTheTimeUpBox) {
 
 TEST_F(TimeUpWindowTest, TheMainWindowMinimisedStaysSoAndTheNoticeShows) {
   form1().setWindowState(WindowState::Minimized);
-  expiry::RunExpirySequence(program.context(), "Time Set to 1 Minute");
+  expiry::RunExpirySequence(program.context(), "Time Set to 1 Minute", [] {});
   EXPECT_TRUE(windowOf(splash()).isVisible());
   EXPECT_TRUE(mainWindow().isMinimized());
   EXPECT_EQ(form1().windowState(), WindowState::Minimized);
@@ -61,9 +61,9 @@ TEST_F(TimeUpWindowTest, AmAndPmAreAnnouncedAsOneChoiceOfRadioButtons) {
   EXPECT_TRUE(amAccessible->state().checked);
   EXPECT_FALSE(pmAccessible->state().checked);
   // A check box drawn as a push button is still a check box.
-  EXPECT_NE(QAccessible::queryAccessibleInterface(widget<QAbstractButton>(form3(), "Check5"))
-                ->role(),
-            QAccessible::RadioButton);
+  EXPECT_NE(
+      QAccessible::queryAccessibleInterface(widget<QAbstractButton>(form3(), "Check5"))->role(),
+      QAccessible::RadioButton);
 }
 
 }  // namespace

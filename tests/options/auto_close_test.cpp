@@ -16,7 +16,9 @@ class AutoCloseTest : public ProgramTest {
     for (CheckBox Form3::*box : clicks) (f.*box).click();
     return f;
   }
-  void expire() { expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute"); }
+  void expire() {
+    expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [] {});
+  }
   const std::string& status() { return app.form1().Label17.caption(); }
   void expectCleared() {
     Form3& f = app.form3();

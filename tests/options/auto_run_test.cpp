@@ -29,7 +29,9 @@ class AutoRunTest : public ProgramTest {
     app.form2().File1.select("tool");
     app.form2().Check1.click();
   }
-  void expire() { expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute"); }
+  void expire() {
+    expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [] {});
+  }
   const std::string& status() { return app.form1().Label12.caption(); }
   bool cancelShown() { return app.form1().cancel.visible(); }
 };

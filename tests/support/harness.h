@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "support/fake_file_system.h"
+#include "support/fake_power.h"
 #include "support/fake_process.h"
 #include "support/fake_regional.h"
 #include "support/recording_attention.h"
@@ -14,7 +15,8 @@
 namespace reminder::test {
 
 // The whole program on fakes: virtual time and clock, scripted message boxes, recorded
-// command lines, an end of the process that unwinds to the test, files in memory.
+// command lines, an end of the process that unwinds to the test, files in memory, and a
+// power-off the system accepts at the next turn of the event loop unless scripted otherwise.
 class Harness {
  public:
   explicit Harness(TimeStyle style = TimeStyle::TwelveHour, TimeOfDay start = {9, 0, 0, 0})
@@ -29,8 +31,10 @@ class Harness {
   RecordingStarter commands;
   FakeProcess process;
   FakeFileSystem files;
+  FakePower power{time};
   RecordingAttention attention;
-  Platform platform{time, time, settings, dialogs, commands, process, files, attention};
+  Platform platform{time,    time,  settings, dialogs, commands,
+                    process, files, power,    time,    attention};
   Program program{platform};
 
   Context& context() { return program.context(); }

@@ -83,6 +83,11 @@ TimeOfDay VirtualTime::now() const {
           static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
 
+void VirtualTime::suspend(std::int64_t ms) {
+  slept_ += ms;
+  clockOffset_ += ms;
+}
+
 void VirtualTime::setClock(TimeOfDay time) {
   clockOffset_ = toMs(time) - now_;
 }

@@ -25,13 +25,10 @@ std::string literalPattern(const std::string& name) {
 
 }  // namespace
 
-std::optional<std::vector<Argv>> translateSystemCommand(std::string_view line) {
+std::optional<Argv> translateSystemCommand(std::string_view line) {
   const std::vector<std::string> w = words(line);
-  if (w == std::vector<std::string>{"shutdown", "-s", "-t", "00"}) {
-    return std::vector<Argv>{{"systemctl", "poweroff"}, {"shutdown", "-h", "now"}};
-  }
   if (w.size() == 3 && w[0] == "taskkill" && w[1] == "/im") {
-    return std::vector<Argv>{{"pkill", "-x", literalPattern(w[2])}};
+    return Argv{"pkill", "-x", literalPattern(w[2])};
   }
   return std::nullopt;
 }

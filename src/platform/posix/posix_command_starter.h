@@ -5,9 +5,9 @@
 namespace reminder {
 
 // Starts processes through PATH without a shell and without waiting. System command lines
-// are translated first (where they come with a fallback, each try is waited for to know
-// whether to go on); any other line is the user's program: a whole line naming an existing
-// file starts that file, otherwise the line is split into the program and its arguments.
+// are translated first; any other line is the user's program: a whole line naming an
+// existing file starts that file, otherwise the line is split into the program and its
+// arguments.
 class PosixCommandStarter final : public CommandStarter {
  public:
   StartOutcome start(const std::string& commandLine, WindowStyle style) override;

@@ -1,0 +1,26 @@
+#include "expiry/shutdown_step.h"
+
+namespace reminder::expiry {
+
+std::string shutdownFailedPrompt(const std::string& reason) {
+  // The system's own sentence ends in a full stop, which the prompt's sentence brings.
+  const std::string said =
+      !reason.empty() && reason.back() == '.' ? reason.substr(0, reason.size() - 1) : reason;
+  const std::string why = said.empty() ? "" : " (" + said + ")";
+  return "Auto Shutdown failed: the computer was not shut down" + why +
+         "./Matikan otomatis gagal: komputer tidak dimatikan" + why + ".";
+}
+
+void PowerOffOrRemind(Context& context, const std::string& whatEnded,
+                      const AfterExpiry& afterwards) {
+  context.platform.power.requestPowerOff(
+      [&context, whatEnded, afterwards](const PowerOffVerdict& verdict) {
+        if (verdict.accepted) context.platform.process.endNow();
+        context.platform.dialogs.show(
+            {shutdownFailedPrompt(verdict.reason), "Stop", MessageButtons::Ok});
+        RemindOfExpiry(context, whatEnded);
+        afterwards();
+      });
+}
+
+}  // namespace reminder::expiry

@@ -1,0 +1,81 @@
+#include "platform/posix/logind_power.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+namespace reminder {
+
+namespace {
+
+constexpr int kPermissionTimeoutMs = 1000;
+
+QDBusMessage managerCall(const char* method) {
+  return QDBusMessage::createMethodCall(
+      QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+      QStringLiteral("org.freedesktop.login1.Manager"), QString::fromLatin1(method));
+}
+
+// The errors that say nobody is there to ask, rather than that the answer is no.
+bool noLogind(const QDBusError& error) {
+  switch (error.type()) {
+    case QDBusError::ServiceUnknown:
+    case QDBusError::NoServer:
+    case QDBusError::Disconnected:
+      return true;
+    default:
+      return error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
+  }
+}
+
+}  // namespace
+
+LogindPower::LogindPower(ProcessWatcher& watcher)
+    : commands_(watcher, {"systemctl poweroff", "shutdown -h now"}) {}
+
+void LogindPower::requestPowerOff(VerdictHandler handler) {
+  if (!waiters_.add(std::move(handler))) return;
+  QDBusConnection bus = QDBusConnection::systemBus();
+  if (!bus.isConnected()) {
+    withoutLogind();
+    return;
+  }
+  QDBusMessage call = managerCall("PowerOff");
+  call << false;  // interactive: no password dialog; a refusal comes back as an error
+  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                   [this](QDBusPendingCallWatcher* answered) {
+                     answered->deleteLater();
+                     const QDBusPendingReply<> reply = *answered;
+                     if (!reply.isError()) {
+                       waiters_.decide({true, {}});
+                     } else if (noLogind(reply.error())) {
+                       withoutLogind();
+                     } else {
+                       waiters_.decide({false, reply.error().message().toStdString()});
+                     }
+                   });
+}
+
+void LogindPower::withoutLogind() {
+  commands_.requestPowerOff([this](const PowerOffVerdict& verdict) { waiters_.decide(verdict); });
+}
+
+PowerOffPermission LogindPower::powerOffPermission() {
+  QDBusConnection bus = QDBusConnection::systemBus();
+  if (!bus.isConnected()) return PowerOffPermission::Unknown;
+  const QDBusMessage reply =
+      bus.call(managerCall("CanPowerOff"), QDBus::Block, kPermissionTimeoutMs);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+    return PowerOffPermission::Unknown;
+  }
+  const QString answer = reply.arguments().front().toString();
+  if (answer == QLatin1String("yes")) return PowerOffPermission::Allowed;
+  if (answer == QLatin1String("challenge")) return PowerOffPermission::NeedsAuthentication;
+  if (answer == QLatin1String("no")) return PowerOffPermission::Refused;
+  if (answer == QLatin1String("na")) return PowerOffPermission::NotAvailable;
+  return PowerOffPermission::Unknown;
+}
+
+}  // namespace reminder

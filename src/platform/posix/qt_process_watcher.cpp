@@ -1,0 +1,66 @@
+#include "platform/posix/qt_process_watcher.h"
+
+#include <QProcess>
+#include <QTimer>
+#include <memory>
+
+#include "platform/posix/command_line.h"
+
+namespace reminder {
+
+namespace {
+
+std::string lastLine(const QByteArray& output) {
+  const QList<QByteArray> lines = output.trimmed().split('\n');
+  return lines.isEmpty() ? std::string() : lines.back().trimmed().toStdString();
+}
+
+}  // namespace
+
+void QtProcessWatcher::run(const std::string& commandLine, EndHandler handler) {
+  const Argv argv = splitCommandLine(commandLine);
+  if (argv.empty()) {
+    QTimer::singleShot(0, [handler] { handler({false, -1, "the command line is empty"}); });
+    return;
+  }
+  auto* process = new QProcess;
+  process->setProgram(QString::fromStdString(argv.front()));
+  QStringList arguments;
+  for (std::size_t i = 1; i < argv.size(); ++i) arguments << QString::fromStdString(argv[i]);
+  process->setArguments(arguments);
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardInputFile(QProcess::nullDevice());
+
+  // Queued, so that no end is reported from inside run(); once, whichever signal comes first.
+  auto pending = std::make_shared<EndHandler>(std::move(handler));
+  const auto report = [process, pending](const ProcessEnd& end) {
+    if (!*pending) return;
+    const EndHandler handler = std::move(*pending);
+    *pending = nullptr;
+    process->deleteLater();
+    handler(end);
+  };
+  QObject::connect(
+      process, &QProcess::finished, process,
+      [process, report](int exitCode, QProcess::ExitStatus status) {
+        const std::string said = lastLine(process->readAllStandardError());
+        if (status == QProcess::CrashExit) {
+          report({true, -1, said.empty() ? process->errorString().toStdString() : said});
+        } else {
+          report({true, exitCode, said});
+        }
+      },
+      Qt::QueuedConnection);
+  QObject::connect(
+      process, &QProcess::errorOccurred, process,
+      [process, report](QProcess::ProcessError error) {
+        // Any other error is followed by finished().
+        if (error == QProcess::FailedToStart) {
+          report({false, -1, process->errorString().toStdString()});
+        }
+      },
+      Qt::QueuedConnection);
+  process->start();
+}
+
+}  // namespace reminder

@@ -1,0 +1,125 @@
+"""A stand-in for logind on a private system bus of its own: a dbus-daemon with a private
+configuration, and on it org.freedesktop.login1 answering CanPowerOff as told and recording
+every PowerOff call, which it accepts, refuses, or accepts after 5 s. Nothing is powered off.
+
+    with FakeLogind(folder, power_off="yes", can_power_off="yes") as logind:
+        env = {"DBUS_SYSTEM_BUS_ADDRESS": logind.address}
+        ...
+        logind.calls()      # ["PowerOff false", ...]
+
+Run as a script, it is the service itself (Debian's python3-dbus and python3-gi)."""
+
+import argparse
+import os
+import pathlib
+import subprocess
+import sys
+import time
+
+BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>custom</type>
+  <listen>unix:dir={folder}</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+"""
+SLOW_ANSWER_MS = 5000
+REFUSAL = ("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
+           "Interactive authentication required.")
+
+
+class FakeLogind:
+    def __init__(self, folder, power_off, can_power_off="yes"):
+        self.folder = pathlib.Path(folder)
+        self.power_off = power_off
+        self.can_power_off = can_power_off
+        self.record = self.folder / "logind.log"
+        self.daemon = None
+        self.service = None
+
+    def __enter__(self):
+        self.folder.mkdir(parents=True, exist_ok=True)
+        config = self.folder / "bus.conf"
+        config.write_text(BUS_CONFIG.format(folder=self.folder))
+        self.daemon = subprocess.Popen(
+            ["dbus-daemon", f"--config-file={config}", "--nofork", "--print-address=1"],
+            stdout=subprocess.PIPE, text=True)
+        self.address = self.daemon.stdout.readline().strip()
+        if not self.address:
+            raise RuntimeError("the private bus did not start")
+        ready = self.folder / "ready"
+        self.service = subprocess.Popen(
+            ["/usr/bin/python3", __file__, "--address", self.address, "--record",
+             str(self.record), "--ready", str(ready), "--power-off", self.power_off,
+             "--can-power-off", self.can_power_off])
+        deadline = time.monotonic() + 20
+        while not ready.exists():
+            if self.service.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError("the fake logind did not come up")
+            time.sleep(0.05)
+        return self
+
+    def __exit__(self, *exc):
+        for proc in (self.service, self.daemon):
+            if proc and proc.poll() is None:
+                proc.terminate()
+                proc.wait(5)
+        return False
+
+    def calls(self):
+        """The calls logind got, in order, e.g. "PowerOff false"."""
+        return self.record.read_text().splitlines() if self.record.exists() else []
+
+
+def serve(args):
+    import dbus
+    import dbus.service
+    from dbus.mainloop.glib import DBusGMainLoop
+    from gi.repository import GLib
+
+    DBusGMainLoop(set_as_default=True)
+    bus = dbus.bus.BusConnection(args.address)
+
+    class Refused(dbus.DBusException):
+        _dbus_error_name = REFUSAL[0]
+
+    def record(line):
+        with open(args.record, "a") as log:
+            log.write(line + "\n")
+
+    class Manager(dbus.service.Object):
+        @dbus.service.method("org.freedesktop.login1.Manager", in_signature="", out_signature="s")
+        def CanPowerOff(self):
+            record("CanPowerOff")
+            return args.can_power_off
+
+        @dbus.service.method("org.freedesktop.login1.Manager", in_signature="b",
+                             out_signature="", async_callbacks=("reply", "error"))
+        def PowerOff(self, interactive, reply, error):
+            record(f"PowerOff {'true' if interactive else 'false'}")
+            if args.power_off == "error":
+                error(Refused(REFUSAL[1]))
+            elif args.power_off == "slow":
+                GLib.timeout_add(SLOW_ANSWER_MS, lambda: reply() and False)
+            else:
+                reply()
+
+    name = dbus.service.BusName("org.freedesktop.login1", bus)
+    Manager(bus, "/org/freedesktop/login1")
+    pathlib.Path(args.ready).touch()
+    loop = GLib.MainLoop()
+    loop.run()
+    del name
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser()
+    for option in ("--address", "--record", "--ready", "--power-off", "--can-power-off"):
+        parser.add_argument(option, required=True)
+    serve(parser.parse_args())
