@@ -41,15 +41,16 @@ class Form {
   bool ownerless = false;
   // While shown, stays above every other window, a focused full-screen one included.
   bool topMost = false;
-  // Each time it is shown it asks to be activated and to take the keyboard; where the
-  // desktop refuses, the main window's task-bar entry asks for attention instead.
-  bool demandsAttention = false;
 
   [[nodiscard]] bool visible() const { return visible_; }
   void show();
   void hide();
   [[nodiscard]] WindowState windowState() const { return windowState_; }
   void setWindowState(WindowState state);
+  // Brings the shown window to the front and asks for it to be activated and take the
+  // keyboard; where the desktop refuses, the main window's task-bar entry asks for
+  // attention instead.
+  void callForAttention() const;
 
   // The user asked the window's frame to close it; the window decides what that means.
   void requestClose() {

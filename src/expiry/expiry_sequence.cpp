@@ -63,6 +63,8 @@ void ShowTimeUpNotice(Context& context, const std::string& whatEnded,
   // Minimised by the user at an earlier notice, it comes back up.
   window.setWindowState(WindowState::Normal);
   window.show();
+  // Shown already, behind a full-screen program the user went back to, it comes forward.
+  window.callForAttention();
   Attention& attention = context.platform.attention;
   attention.playTimeUpSound();
   attention.postNotice({"Time Up", whatEnded});

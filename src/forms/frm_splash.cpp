@@ -14,7 +14,6 @@ FrmSplash::FrmSplash() : Form("frmSplash") {
   // The reminder must reach someone playing full screen, or with the main window minimised.
   ownerless = true;
   topMost = true;
-  demandsAttention = true;
 
   Label1.layout = {.rect = {840, 600, 6015, 1935},
                    .tabIndex = 0,

@@ -109,16 +109,28 @@ TEST_F(ProgramTest, ATimeUpWindowMinimisedByTheUserComesBackUpAtTheNextNotice) {
   EXPECT_TRUE(app.splash().visible());
 }
 
+TEST_F(ProgramTest, EveryNoticeCallsTheWindowForwardAlsoWhenItIsStillOnScreen) {
+  int calls = 0;
+  app.splash().setObserver([&](Property property) {
+    if (property == Property::Attention) ++calls;
+  });
+  expire(app, "Time Set to 5 Minute");
+  expire(app, "Time Set to 5 Minute");
+  EXPECT_EQ(calls, 2);
+  app.splash().Image1.click();
+  app.splash().callForAttention();  // put away: nothing to bring forward
+  EXPECT_EQ(calls, 2);
+}
+
 TEST_F(ProgramTest, TheTimeUpWindowReachesTheUserWhateverTheMainWindowDoes) {
   const FrmSplash& splash = app.splash();
   EXPECT_TRUE(splash.ownerless);
   EXPECT_TRUE(splash.topMost);
-  EXPECT_TRUE(splash.demandsAttention);
   EXPECT_FALSE(splash.showInTaskbar);
   EXPECT_EQ(splash.caption, "");
   for (const Form* other : {static_cast<Form*>(&app.form1()), static_cast<Form*>(&app.form2()),
                             static_cast<Form*>(&app.form3())}) {
-    EXPECT_FALSE(other->topMost || other->ownerless || other->demandsAttention) << other->name();
+    EXPECT_FALSE(other->topMost || other->ownerless) << other->name();
   }
 }
 

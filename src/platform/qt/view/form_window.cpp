@@ -71,6 +71,7 @@ FormWindow::FormWindow(Form& form, QWidget* mainWindow)
 
   form.setObserver([this](Property property) {
     if (property == Property::Visible || property == Property::WindowState) showAsForm();
+    if (property == Property::Attention) comeForward();
   });
 }
 
@@ -89,11 +90,13 @@ void FormWindow::showAsForm() {
     show();
     raise();
     activateWindow();
-    if (form_.demandsAttention) comeForward();
   }
 }
 
 void FormWindow::comeForward() {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
   QTimer::singleShot(kActivationGraceMs, this, [this] {
     // Any window of the program active (this one, or the box it brought) is the user's.
     if (!isVisible() || QApplication::activeWindow() != nullptr || mainWindow_ == nullptr) {
