@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
   fonts-dejavu-core fonts-liberation fonts-urw-base35
+  # The Time Up notice: X11 window states through xcb, the theme's sound through libcanberra
+  # (on PulseAudio through its plug-in), the desktop's notifications over D-Bus.
+  libxcb1-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop
 )
 # The Debian package's dependencies are found with dpkg-shlibdeps, on the files that
 # `file` tells are programs.
@@ -26,6 +29,9 @@ if [[ "${1:-}" == "--tests" ]]; then
   packages+=(clang libclang-rt-14-dev clang-format dbus at-spi2-core python3-pyatspi)
   # A fake logind on a private system bus, for the auto shutdown tests.
   packages+=(dbus-daemon python3-dbus python3-gi)
+  # The Time Up notice under real window managers, in front of a full-screen xclock, heard
+  # by a sound server with a null sink and read by a recording notification service.
+  packages+=(openbox metacity xfwm4 wmctrl x11-apps pulseaudio pulseaudio-utils)
 fi
 
 # The Windows program alone (scripts/build-windows.sh) needs only the cross compiler.

@@ -23,6 +23,7 @@ using SystemPower = reminder::WindowsPower;
 using SystemProcessWatcher = reminder::WindowsProcessWatcher;
 using SystemMonotonicClock = reminder::WindowsMonotonicClock;
 #else
+#include "platform/freedesktop/freedesktop_attention.h"
 #include "platform/posix/boot_clock.h"
 #include "platform/posix/logind_power.h"
 #include "platform/posix/posix_command_starter.h"
@@ -33,6 +34,7 @@ using SystemFileSystem = reminder::PosixFileSystem;
 using SystemPower = reminder::LogindPower;
 using SystemProcessWatcher = reminder::QtProcessWatcher;
 using SystemMonotonicClock = reminder::BootClock;
+using DesktopAttention = reminder::FreedesktopAttention;
 #endif
 
 int main(int argc, char* argv[]) {
@@ -50,14 +52,16 @@ int main(int argc, char* argv[]) {
   QtTimerService timers;
   QtClock clock;
   QtRegional regional;
-  QtDialogs dialogs([&view] { return view.dialogParent(); });
+  QtDialogs dialogs([&view](const Form* owner) { return view.dialogParent(owner); });
   SystemCommandStarter commands;
   ImmediateExit process;
   SystemFileSystem files;
   SystemProcessWatcher watcher;
   SystemPower power(watcher);
   SystemMonotonicClock monotonic;
-  Platform platform{timers, clock, regional, dialogs, commands, process, files, power, monotonic};
+  DesktopAttention attention(credits::kProgramName, REMINDER_DESKTOP_FILE_NAME);
+  Platform platform{timers,  clock, regional, dialogs,   commands,
+                    process, files, power,    monotonic, attention};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();

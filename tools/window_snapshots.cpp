@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "app/program.h"
+#include "platform/freedesktop/freedesktop_attention.h"
 #include "platform/native/immediate_exit.h"
 #include "platform/posix/boot_clock.h"
 #include "platform/posix/logind_power.h"
@@ -34,14 +35,16 @@ int main(int argc, char* argv[]) {
   QtTimerService timers;
   QtClock clock;
   QtRegional regional;
-  QtDialogs dialogs([&view] { return view.dialogParent(); });
+  QtDialogs dialogs([&view](const Form* owner) { return view.dialogParent(owner); });
   PosixCommandStarter commands;
   ImmediateExit process;
   PosixFileSystem files;
   QtProcessWatcher watcher;
   LogindPower power(watcher);
   BootClock monotonic;
-  Platform platform{timers, clock, regional, dialogs, commands, process, files, power, monotonic};
+  FreedesktopAttention attention("window-snapshots", "");
+  Platform platform{timers,  clock, regional, dialogs,   commands,
+                    process, files, power,    monotonic, attention};
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();
 

@@ -16,6 +16,10 @@ void Form::hide() {
   notify(Property::Visible);
 }
 
+void Form::callForAttention() const {
+  if (visible_) notify(Property::Attention);
+}
+
 void Form::setWindowState(WindowState state) {
   if (windowState_ == state) return;
   windowState_ = state;

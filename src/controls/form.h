@@ -36,12 +36,21 @@ class Form {
   std::optional<Color> foreColor;
   std::string icon;  // resource name; empty: none of its own
   StartPosition startPosition = StartPosition::SystemDefault;
+  // Shown without an owner window: it comes up whatever the main window does, minimised
+  // included. Otherwise a window outside the task bar belongs to the main window.
+  bool ownerless = false;
+  // While shown, stays above every other window, a focused full-screen one included.
+  bool topMost = false;
 
   [[nodiscard]] bool visible() const { return visible_; }
   void show();
   void hide();
   [[nodiscard]] WindowState windowState() const { return windowState_; }
   void setWindowState(WindowState state);
+  // Brings the shown window to the front and asks for it to be activated and take the
+  // keyboard; where the desktop refuses, the main window's task-bar entry asks for
+  // attention instead.
+  void callForAttention() const;
 
   // The user asked the window's frame to close it; the window decides what that means.
   void requestClose() {

@@ -58,6 +58,7 @@ enum class Property : std::uint8_t {
   Items,
   Path,
   Selection,
+  Attention,  // a window's call for attention, not a value it keeps
 };
 
 }  // namespace reminder

@@ -13,7 +13,7 @@ void attachAlarmTrigger(Context& context, Form1& form) {
 void Label5_Change(Context& context) {
   Form1& f = context.windows.form1();
   if (f.Label5.caption() == f.Text3.text()) {
-    RunExpirySequence(context, [&context, target = f.Text3.text()] {
+    RunExpirySequence(context, f.Text3.text(), [&context, target = f.Text3.text()] {
       // While a power-off was awaited the alarm may have been cancelled and armed anew.
       if (context.windows.form1().Text3.text() != target) return;
       ResetAlarmAfterExpiry(context);

@@ -20,13 +20,18 @@ inline constexpr const char* kAutoCloseTitle = "Auto Close Program";
 // the chosen program to the auto-run timer, closes the chosen players and shows the Time Up
 // notice, and runs `afterwards` once the user has dismissed its message box. A power-off is
 // asked for without waiting: `afterwards` then runs when the system has refused it, after
-// the reminder.
-void RunExpirySequence(Context& context, const AfterExpiry& afterwards);
+// the reminder. `whatEnded` tells the desktop's notification what is up: the countdown's
+// "Time Set to 5 Minute", the alarm's time.
+void RunExpirySequence(Context& context, const std::string& whatEnded,
+                       const AfterExpiry& afterwards);
 
 // The steps after the shutdown: auto-run, auto-close and the Time Up notice.
-void RemindOfExpiry(Context& context);
+void RemindOfExpiry(Context& context, const std::string& whatEnded);
 
-// The Time Up window and the "Time Up" message box.
-void ShowTimeUpNotice(Context& context);
+// The Time Up window with its sound and desktop notification, then `beforeTheBox` (a
+// failure to report, say, while the reminder is already on screen), then the "Time Up"
+// message box; the notification goes when the box is dismissed.
+void ShowTimeUpNotice(Context& context, const std::string& whatEnded,
+                      const std::function<void()>& beforeTheBox = {});
 
 }  // namespace reminder::expiry

@@ -11,14 +11,16 @@ std::string shutdownFailedPrompt(const std::string& reason) {
          "./Matikan otomatis gagal: komputer tidak dimatikan" + why + ".";
 }
 
-void PowerOffOrRemind(Context& context, const AfterExpiry& afterwards) {
-  context.platform.power.requestPowerOff([&context, afterwards](const PowerOffVerdict& verdict) {
-    if (verdict.accepted) context.platform.process.endNow();
-    context.platform.dialogs.show(
-        {shutdownFailedPrompt(verdict.reason), "Stop", MessageButtons::Ok});
-    RemindOfExpiry(context);
-    afterwards();
-  });
+void PowerOffOrRemind(Context& context, const std::string& whatEnded,
+                      const AfterExpiry& afterwards) {
+  context.platform.power.requestPowerOff(
+      [&context, whatEnded, afterwards](const PowerOffVerdict& verdict) {
+        if (verdict.accepted) context.platform.process.endNow();
+        context.platform.dialogs.show(
+            {shutdownFailedPrompt(verdict.reason), "Stop", MessageButtons::Ok});
+        RemindOfExpiry(context, whatEnded);
+        afterwards();
+      });
 }
 
 }  // namespace reminder::expiry

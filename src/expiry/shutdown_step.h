@@ -13,6 +13,7 @@ namespace reminder::expiry {
 // timers on ticking while the answer comes. Accepted, the program ends with nothing else
 // run; refused, the user is told why, reminded as without auto shutdown, and `afterwards`
 // runs.
-void PowerOffOrRemind(Context& context, const AfterExpiry& afterwards);
+void PowerOffOrRemind(Context& context, const std::string& whatEnded,
+                      const AfterExpiry& afterwards);
 
 }  // namespace reminder::expiry

@@ -11,6 +11,9 @@ FrmSplash::FrmSplash() : Form("frmSplash") {
   clientHeight = 4245;
   backColor = look::kHighlightText;
   startPosition = StartPosition::CenterOwner;
+  // The reminder must reach someone playing full screen, or with the main window minimised.
+  ownerless = true;
+  topMost = true;
 
   Label1.layout = {.rect = {840, 600, 6015, 1935},
                    .tabIndex = 0,

@@ -40,8 +40,15 @@ void Command1_Click(Context& context) {
 }
 
 void Command2_Click(Context& context) {
+  // Back undoes the ticks since the last confirmation, so that the expiry closes exactly
+  // what the status line names. The summary is that confirmation's record of the players.
+  Form3& picker = context.windows.form3();
+  const std::string& confirmed = picker.Text1.text();
+  for (const Player& player : kPlayers) {
+    (picker.*player.box).setValue(confirmed.find(player.summary) != std::string::npos ? 1 : 0);
+  }
   context.windows.form1().show();
-  context.windows.form3().hide();
+  picker.hide();
 }
 
 void cancelc_Click(Context& context) {

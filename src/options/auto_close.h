@@ -31,7 +31,7 @@ void attach(Context& context, Form3& form);
 void selproc_Click(Context& context);
 void Check5_Click(Context& context);
 void Command1_Click(Context& context);
-void Command2_Click(Context& context);
+void Command2_Click(Context& context);  // Back
 void cancelc_Click(Context& context);
 
 // Unticks "OK" and every player and empties the summary and the status line.

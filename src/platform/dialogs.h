@@ -5,6 +5,8 @@
 
 namespace reminder {
 
+class Form;
+
 enum class MessageButtons : std::uint8_t { Ok, YesNo };  // with Yes and No, Yes is the default
 enum class MessageAnswer : std::uint8_t { Ok, Yes, No };
 
@@ -13,8 +15,13 @@ struct Message {
   std::string prompt;
   std::string title;
   MessageButtons buttons = MessageButtons::Ok;
+  // The window the box stands above and belongs to; none: the active window of the program.
+  const Form* owner = nullptr;
 
-  friend bool operator==(const Message&, const Message&) = default;
+  // The same box, whichever window it belongs to.
+  friend bool operator==(const Message& a, const Message& b) {
+    return a.prompt == b.prompt && a.title == b.title && a.buttons == b.buttons;
+  }
 };
 
 class Dialogs {

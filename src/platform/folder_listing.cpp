@@ -14,9 +14,10 @@ std::optional<std::vector<std::string>> listFolder(
   if (error) return std::nullopt;
   std::vector<std::string> found;
   for (; it != fs::directory_iterator(); it.increment(error)) {
-    if (error) return std::nullopt;
     if (keep(*it)) found.push_back(name(*it));
   }
+  // A failed step ends the iteration as the last entry would: the list is not complete.
+  if (error) return std::nullopt;
   sortForReading(found);
   return found;
 }

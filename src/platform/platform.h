@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/attention.h"
 #include "platform/clock.h"
 #include "platform/command_starter.h"
 #include "platform/dialogs.h"
@@ -23,6 +24,7 @@ struct Platform {
   FileSystem& files;
   Power& power;
   MonotonicClock& monotonic;  // counts the computer's sleep, unlike `timers`
+  Attention& attention;
 };
 
 }  // namespace reminder

@@ -369,7 +369,7 @@ def seconds_of_day(clock_text):
 def alarm_entry(s, main):
     """The alarm's hour, minute and second fields, its AM and PM choices and its Start."""
     fields = [s.find(main, "text", name) for name in ("Hour", "Minute", "Second")]
-    return (fields, s.find(main, "check box", "AM"), s.find(main, "check box", "PM"),
+    return (fields, s.find(main, "radio button", "AM"), s.find(main, "radio button", "PM"),
             s.find_all(main, "push button", "Start")[1])
 
 

@@ -11,8 +11,8 @@ PICKER = "Select Program"
 # The controls of each window in the tab order of its definition: role, accessible name
 # (None: any, the drive list is named by its drive) and which of that role and name.
 MAIN_TABS = [("text", "Insert Minute", 0), ("push button", "Start", 0),
-             ("text", "Insert Time", 0), ("text", "Text3", 0), ("check box", "AM", 0),
-             ("check box", "PM", 0), ("text", "Text4", 0), ("push button", "Start", 1),
+             ("text", "Insert Time", 0), ("text", "Text3", 0), ("radio button", "AM", 0),
+             ("radio button", "PM", 0), ("text", "Text4", 0), ("push button", "Start", 1),
              ("text", "Hour", 0), ("text", "Minute", 0), ("text", "Second", 0),
              ("push button", "Cancel", 0), ("push button", "Cancel", 1), ("text", "Text8", 0)]
 RUN_PICKER_TABS = [("combo box", None, 0), ("tree", "Folder", 0), ("list", "File", 0),
@@ -70,7 +70,7 @@ def test(args):
         met |= walk(s, e2e.APP, main, MAIN_TABS)
         s.click(s.find(main, "push button", "Start", 0))
         s.answer("Exit", "Turn on Auto Shutdown ?", "No")
-        s.click(s.find(main, "check box", "PM"))
+        s.click(s.find(main, "radio button", "PM"))
         met |= walk(s, e2e.APP, main, MAIN_TABS)  # counting down
         s.click(s.find(main, "push button", "Start", 1))
         s.answer("Exit", "Turn on Auto Shutdown ?", "No")

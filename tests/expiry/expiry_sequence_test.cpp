@@ -12,7 +12,7 @@ class ExpirySequenceTest : public ProgramTest {
  protected:
   // Runs the sequence and the turn of the event loop that brings a power-off's verdict.
   void expire() {
-    expiry::RunExpirySequence(app.context(), [this] { ++afterwards; });
+    expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [this] { ++afterwards; });
     app.time.advance(0);
   }
 

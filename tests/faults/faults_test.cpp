@@ -92,7 +92,7 @@ TEST(FaultsTest, PlayersThatCannotBeClosedAreNamedAndTheReminderStillComes) {
        {&app.form3().Check1, &app.form3().Check2, &app.form3().Check3, &app.form3().Check5}) {
     box->click();
   }
-  expiry::RunExpirySequence(app.context(), [] {});
+  expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [] {});
   EXPECT_EQ(app.commands.lines(), std::vector<std::string>{"taskkill /im winamp.exe"});
   ASSERT_EQ(app.dialogs.shown().size(), 2U);
   EXPECT_EQ(app.dialogs.shown()[0],

@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   f.Check1.click();
   require(app.form1().Label12.caption() == "Run " + line, "the status line names the line");
-  expiry::RunExpirySequence(app.context(), [] {});
+  expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [] {});
   app.time.advance(1'000);
   require(app.commands.lines() == std::vector<std::string>{line}, "the line is started once");
   require(app.form1().Label12.caption().empty(), "the choice is used up");

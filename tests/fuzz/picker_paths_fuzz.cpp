@@ -110,7 +110,7 @@ void step(FuzzedDataProvider& in, Harness& app, const Tree& tree) {
       app.form1().cancel.click();
       break;
     default:
-      expiry::RunExpirySequence(app.context(), [] {});
+      expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [] {});
       app.time.advance(1'000);
   }
 }

@@ -11,6 +11,7 @@
 #include "support/fake_file_system.h"
 #include "support/fake_power.h"
 #include "support/fake_regional.h"
+#include "support/recording_attention.h"
 #include "support/recording_starter.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_time.h"
@@ -41,7 +42,9 @@ class GuiTest : public ::testing::Test {
   EndingProcess process;
   FakeFileSystem files;
   FakePower power{time};
-  Platform platform{time, time, regional, dialogs, commands, process, files, power, time};
+  RecordingAttention attention;
+  Platform platform{time,    time,  regional, dialogs, commands,
+                    process, files, power,    time,    attention};
   // Declared before the program, so the windows outlive the controls they show.
   view::QtView view;
   Program program{platform, [this](Form& form) { view.render(form); }};

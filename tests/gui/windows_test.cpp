@@ -33,16 +33,17 @@ TEST_F(WindowsTest, TheMainWindowHasAFixedClientAreaAndNoMinimiseOrMaximiseButto
   EXPECT_EQ(clientSize(window), QSize(362, 425));
 }
 
-TEST_F(WindowsTest, SecondaryWindowsAreOwnedByTheMainWindowAndStayOutOfTheTaskBar) {
+TEST_F(WindowsTest, ThePickersAreOwnedByTheMainWindowAndTheTimeUpWindowByNone) {
   struct Expected {
     Form* form;
     Qt::WindowType type;
     QSize client;
     const char* title;
+    QWidget* owner;
   };
-  const Expected windows[] = {{&splash(), Qt::Dialog, {492, 283}, ""},
-                              {&form2(), Qt::Tool, {315, 203}, "Select Program"},
-                              {&form3(), Qt::Tool, {304, 204}, "Select Program"}};
+  const Expected windows[] = {{&splash(), Qt::Window, {492, 283}, "", nullptr},
+                              {&form2(), Qt::Tool, {315, 203}, "Select Program", &mainWindow()},
+                              {&form3(), Qt::Tool, {304, 204}, "Select Program", &mainWindow()}};
   // The Time Up window comes up over the middle of the main window (give or take its frame,
   // which the desktop adds only once it is shown).
   mainWindow().move(300, 250);
@@ -56,7 +57,7 @@ TEST_F(WindowsTest, SecondaryWindowsAreOwnedByTheMainWindowAndStayOutOfTheTaskBa
     SCOPED_TRACE(e.form->name());
     EXPECT_EQ(window.isVisible(), e.form == &splash()) << "built hidden";
     e.form->show();
-    EXPECT_EQ(window.parentWidget(), &mainWindow());
+    EXPECT_EQ(window.parentWidget(), e.owner);
     EXPECT_EQ(window.windowType(), e.type);
     EXPECT_EQ(window.windowFlags() & kTitleBarButtons, Qt::WindowFlags{});
     EXPECT_EQ(clientSize(window), e.client);

@@ -17,7 +17,7 @@ class AutoCloseTest : public ProgramTest {
     return f;
   }
   void expire() {
-    expiry::RunExpirySequence(app.context(), [] {});
+    expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [] {});
   }
   const std::string& status() { return app.form1().Label17.caption(); }
   void expectCleared() {
@@ -51,20 +51,27 @@ TEST_F(AutoCloseTest, ConfirmingNothingArmsAClosingOfNothing) {
   EXPECT_TRUE(app.commands.started().empty());
 }
 
-TEST_F(AutoCloseTest, BackAndTheFrameKeepEverythingAndTheExpiryActsOnTheTicks) {
-  open({&Form3::Check1, &Form3::Check2, &Form3::Check5});
-  Form3& f = open({&Form3::Check2});
+TEST_F(AutoCloseTest, BackAndTheFramePutBackTheConfirmedTicksSoTheExpiryClosesWhatTheLineNames) {
+  Form3& f = open({&Form3::Check4});  // never confirmed
   f.Command2.click();
   EXPECT_FALSE(f.visible());
   EXPECT_TRUE(app.form1().visible());
-  EXPECT_EQ(status(), "Close  ,Windows media ,Winamp");  // as confirmed, not as ticked now
-  open({&Form3::Check4}).requestClose();
+  EXPECT_EQ(f.Check4.value(), 0);
+  EXPECT_EQ(status(), "");
+
+  open({&Form3::Check1, &Form3::Check2, &Form3::Check5});
+  open({&Form3::Check2, &Form3::Check4}).Command2.click();
+  EXPECT_EQ(status(), "Close  ,Windows media ,Winamp");
+  EXPECT_EQ(f.Check2.value(), 1);
+  EXPECT_EQ(f.Check4.value(), 0);
+  open({&Form3::Check3}).requestClose();
   EXPECT_FALSE(f.visible());
-  EXPECT_EQ(f.Check4.value(), 1);
+  EXPECT_EQ(f.Check3.value(), 0);
+  EXPECT_EQ(f.Check5.value(), 1);  // still armed as confirmed
 
   expire();
   EXPECT_EQ(app.commands.lines(),
-            (std::vector<std::string>{"taskkill /im wmplayer.exe", "taskkill /im explorer.exe"}));
+            (std::vector<std::string>{"taskkill /im wmplayer.exe", "taskkill /im winamp.exe"}));
   expectCleared();
 }
 

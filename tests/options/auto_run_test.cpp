@@ -30,7 +30,7 @@ class AutoRunTest : public ProgramTest {
     app.form2().Check1.click();
   }
   void expire() {
-    expiry::RunExpirySequence(app.context(), [] {});
+    expiry::RunExpirySequence(app.context(), "Time Set to 5 Minute", [] {});
   }
   const std::string& status() { return app.form1().Label12.caption(); }
   bool cancelShown() { return app.form1().cancel.visible(); }

@@ -105,14 +105,17 @@ class Week {
         count("shutdowns refused and reported");
       }
     }
+    for (const std::string& event : app.attention.events()) sounds += event == "sound" ? 1 : 0;
     app.dialogs.clear();
     app.commands.clear();
+    app.attention.clear();
     ++steps;
   }
 
   Harness app{TimeStyle::TwelveHour, {8, 0, 0, 0}};
   std::map<std::string, int> counts;
   long expiries = 0;
+  long sounds = 0;
   long steps = 0;
 
  private:
@@ -230,6 +233,7 @@ TEST(SoakTest, AWeekOfUseKeepsEveryInvariantAndTheHeapFlat) {
     std::printf("heap at the end of day %zu: %zu bytes\n", day + 1, heapAtDayEnd[day]);
   }
   EXPECT_GT(week.expiries, 100);
+  EXPECT_EQ(week.sounds, week.expiries) << "one sound for each Time Up notice";
   EXPECT_GT(week.counts["countdowns started"], 100);
   EXPECT_GT(week.counts["alarms armed"], 100);
   const auto [least, most] = std::minmax_element(heapAtDayEnd.begin() + 1, heapAtDayEnd.end());

@@ -7,6 +7,7 @@
 #include "support/fake_power.h"
 #include "support/fake_process.h"
 #include "support/fake_regional.h"
+#include "support/recording_attention.h"
 #include "support/recording_starter.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_time.h"
@@ -31,7 +32,9 @@ class Harness {
   FakeProcess process;
   FakeFileSystem files;
   FakePower power{time};
-  Platform platform{time, time, settings, dialogs, commands, process, files, power, time};
+  RecordingAttention attention;
+  Platform platform{time,    time,  settings, dialogs, commands,
+                    process, files, power,    time,    attention};
   Program program{platform};
 
   Context& context() { return program.context(); }

@@ -8,14 +8,16 @@ class QWidget;
 
 namespace reminder {
 
-// Modal QMessageBoxes without an icon, over the window that `parent` names.
+// Modal QMessageBoxes without an icon, over the window that `parent` names for the box's
+// owner.
 class QtDialogs final : public Dialogs {
  public:
-  explicit QtDialogs(std::function<QWidget*()> parent) : parent_(std::move(parent)) {}
+  using Parent = std::function<QWidget*(const Form* owner)>;
+  explicit QtDialogs(Parent parent) : parent_(std::move(parent)) {}
   MessageAnswer show(const Message& message) override;
 
  private:
-  std::function<QWidget*()> parent_;
+  Parent parent_;
 };
 
 }  // namespace reminder

@@ -1,3 +1,4 @@
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +36,52 @@ void styleButton(QPushButton& button, const Control& control) {
           .arg(back.name(), edge, sunk));
 }
 
+// An option button drawn as a push button is still one choice of an exclusive group, and
+// assistive technology announces it so: a radio button, checked or not, that a press
+// selects.
+constexpr const char* kOptionButton = "optionButton";
+
+class OptionButtonAccessible final : public QAccessibleWidget {
+ public:
+  explicit OptionButtonAccessible(QPushButton* button)
+      : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+  [[nodiscard]] QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = button()->isChecked();
+    return state;
+  }
+  [[nodiscard]] QStringList actionNames() const override {
+    return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction() || action == toggleAction()) {
+      button()->click();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  [[nodiscard]] QPushButton* button() const { return static_cast<QPushButton*>(widget()); }
+};
+
+QAccessibleInterface* optionButtonAccessible(const QString&, QObject* object) {
+  auto* button = qobject_cast<QPushButton*>(object);
+  if (button == nullptr || !button->property(kOptionButton).toBool()) return nullptr;
+  return new OptionButtonAccessible(button);
+}
+
+void announceAsOptionButton(QPushButton& button) {
+  static const bool installed = [] {
+    QAccessible::installFactory(optionButtonAccessible);
+    return true;
+  }();
+  (void)installed;
+  button.setProperty(kOptionButton, true);
+}
+
 void showCaption(QAbstractButton& button, Control& control, const std::string& caption) {
   button.setText(QString::fromStdString(caption));
   button.setAccessibleName(accessibleNameOf(control));
@@ -49,6 +96,7 @@ QAbstractButton* makeChoiceWidget(Choice& choice, QWidget* parent) {
     auto* button = new QPushButton(parent);
     button->setCheckable(true);
     styleButton(*button, choice);
+    if constexpr (std::is_same_v<Choice, OptionButton>) announceAsOptionButton(*button);
     widget = button;
   } else if constexpr (std::is_same_v<Choice, CheckBox>) {
     widget = new QCheckBox(parent);

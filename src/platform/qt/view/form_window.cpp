@@ -1,22 +1,29 @@
 #include "platform/qt/view/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "controls/form.h"
 #include "platform/qt/view/appearance.h"
 #include "platform/qt/view/client_area.h"
 #include "platform/qt/view/menu_bar.h"
+#include "platform/qt/view/x11_window.h"
 #include "presentation/accessible_names.h"
 
 namespace reminder::view {
 
 namespace {
 
-Qt::WindowFlags flagsFor(FormBorder border) {
+// How long the desktop may take to grant a window's request to be activated; a window still
+// inactive then was refused.
+constexpr int kActivationGraceMs = 1000;
+
+Qt::WindowFlags frameFlagsFor(FormBorder border) {
   const Qt::WindowFlags fixedFrame =
       Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
   switch (border) {
@@ -30,13 +37,25 @@ Qt::WindowFlags flagsFor(FormBorder border) {
   return Qt::Window | fixedFrame;
 }
 
+Qt::WindowFlags flagsFor(const Form& form) {
+  Qt::WindowFlags flags = frameFlagsFor(form.border);
+  // Qt makes a dialog without a parent transient for the whole program on X11, which ties
+  // it to the main window; a window without an owner is a plain window in a dialog's frame.
+  if (form.ownerless) flags.setFlag(Qt::Dialog, false).setFlag(Qt::Window);
+  if (form.topMost) flags |= Qt::WindowStaysOnTopHint;
+  return flags;
+}
+
 }  // namespace
 
-FormWindow::FormWindow(Form& form, QWidget* owner)
+FormWindow::FormWindow(Form& form, QWidget* mainWindow)
     // A window outside the task bar is owned by the main window, which keeps it out.
-    : QMainWindow(form.showInTaskbar ? nullptr : owner, flagsFor(form.border)), form_(form) {
+    : QMainWindow(form.showInTaskbar || form.ownerless ? nullptr : mainWindow, flagsFor(form)),
+      form_(form),
+      mainWindow_(mainWindow) {
   setObjectName(QString::fromStdString(form.name()));
   setWindowTitle(QString::fromStdString(form.caption));
+  if (form.caption.empty()) x11::showEmptyTitle(*this);
   setAccessibleName(QString::fromStdString(presentation::accessibleName(form)));
   if (!form.icon.empty()) {
     setWindowIcon(
@@ -52,6 +71,7 @@ FormWindow::FormWindow(Form& form, QWidget* owner)
 
   form.setObserver([this](Property property) {
     if (property == Property::Visible || property == Property::WindowState) showAsForm();
+    if (property == Property::Attention) comeForward();
   });
 }
 
@@ -65,10 +85,25 @@ void FormWindow::showAsForm() {
     showMinimized();
   } else {
     if (isMinimized()) showNormal();
+    // Without an owner, only the window itself keeps out of the task bar.
+    if (!isVisible() && form_.ownerless && !form_.showInTaskbar) x11::keepOutOfTaskbar(*this);
     show();
     raise();
     activateWindow();
   }
+}
+
+void FormWindow::comeForward() {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+  QTimer::singleShot(kActivationGraceMs, this, [this] {
+    // Any window of the program active (this one, or the box it brought) is the user's.
+    if (!isVisible() || QApplication::activeWindow() != nullptr || mainWindow_ == nullptr) {
+      return;
+    }
+    QApplication::alert(mainWindow_);
+  });
 }
 
 void FormWindow::placeOnFirstShow() {
@@ -76,9 +111,11 @@ void FormWindow::placeOnFirstShow() {
   placed_ = true;
   if (form_.startPosition != StartPosition::CenterOwner) return;
   adjustSize();
-  const QWidget* owner = parentWidget();
-  const QRect area = owner != nullptr && owner->isVisible() ? owner->frameGeometry()
-                                                            : screen()->availableGeometry();
+  // Over the main window while it is on screen, even for a window it does not own.
+  const QWidget* owner = mainWindow_;
+  const QRect area = owner != nullptr && owner->isVisible() && !owner->isMinimized()
+                         ? owner->frameGeometry()
+                         : screen()->availableGeometry();
   QRect frame = frameGeometry();
   frame.moveCenter(area.center());
   move(std::max(frame.left(), 0), std::max(frame.top(), 0));

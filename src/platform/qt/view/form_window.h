@@ -13,7 +13,9 @@ namespace reminder::view {
 // does, and hands a close from the frame back to the window's behaviour.
 class FormWindow final : public QMainWindow {
  public:
-  FormWindow(Form& form, QWidget* owner);
+  // `mainWindow` owns a window outside the task bar, unless it is shown without an owner, and
+  // asks for attention for a window that demands it but is refused the activation.
+  FormWindow(Form& form, QWidget* mainWindow);
 
   [[nodiscard]] Form& form() const { return form_; }
 
@@ -24,8 +26,10 @@ class FormWindow final : public QMainWindow {
  private:
   void showAsForm();
   void placeOnFirstShow();
+  void comeForward();
 
   Form& form_;
+  QWidget* mainWindow_;
   bool placed_ = false;
 };
 

@@ -33,7 +33,10 @@ FormWindow* QtView::windowOf(const Form& form) const {
   return nullptr;
 }
 
-QWidget* QtView::dialogParent() const {
+QWidget* QtView::dialogParent(const Form* owner) const {
+  if (FormWindow* window = owner != nullptr ? windowOf(*owner) : nullptr) {
+    if (window->isVisible()) return window;
+  }
   if (QWidget* active = QApplication::activeWindow()) return active;
   for (const auto& window : windows_) {
     if (window->form().showInTaskbar) return window.get();

@@ -27,8 +27,9 @@ class QtView {
 
   // The rendered window of `form`, or null.
   [[nodiscard]] FormWindow* windowOf(const Form& form) const;
-  // Where a message box belongs: the active window of the program, else the main window.
-  [[nodiscard]] QWidget* dialogParent() const;
+  // Where a message box belongs: the window of `owner` when it is on screen, else the active
+  // window of the program, else the main window.
+  [[nodiscard]] QWidget* dialogParent(const Form* owner) const;
 
  private:
   std::vector<std::unique_ptr<FormWindow>> windows_;
