@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "platform/native/immediate_exit.h"
 #include "platform/win32/view/win32_view.h"
+#include "platform/win32/win32_attention.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_monotonic_clock.h"
@@ -23,14 +24,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32TimerService timers;
   Win32Clock clock;
   Win32Regional regional;
-  Win32Dialogs dialogs([&view] { return view.dialogOwner(); });
+  Win32Dialogs dialogs([&view](const Form* owner) { return view.dialogOwner(owner); });
   WindowsCommandStarter commands;
   ImmediateExit process;
   WindowsFileSystem files;
   Win32ProcessWatcher watcher;
   WindowsPower power(watcher);
   Win32MonotonicClock monotonic;
-  Platform platform{timers, clock, regional, dialogs, commands, process, files, power, monotonic};
+  Win32Attention attention;
+  Platform platform{timers,  clock, regional, dialogs,   commands,
+                    process, files, power,    monotonic, attention};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();

@@ -4,6 +4,8 @@
 //   text FORM CONTROL    the control's text
 //   check FORM CONTROL   1 ticked or selected, 0 not
 //   window FORM          "visible x y width height" of the window, or "none"
+//   frame FORM           "topmost owned|unowned caption" of the window (1 or 0 for topmost;
+//                        the caption may be empty), or "none"
 //   box TITLE            the text of the message box with that title, or "none"
 //   button TITLE ANSWER  "x y width height" of that box's button OK, Yes or No (by its id:
 //                        Wine writes the buttons' texts in the user's language), or "none"
@@ -127,6 +129,15 @@ std::string answer(const std::string& line) {
     const HWND window = topLevel(wide(first));
     if (window == nullptr) return "none";
     return std::to_string(IsWindowVisible(window) != FALSE ? 1 : 0) + " " + rectOf(window);
+  }
+  if (request == "frame") {
+    const HWND window = topLevel(wide(first));
+    if (window == nullptr) return "none";
+    const bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    const HWND owner = GetWindow(window, GW_OWNER);
+    const bool ownedByProgramWindow = owner != nullptr && !nameOf(owner).empty();
+    return std::string(topmost ? "1" : "0") + (ownedByProgramWindow ? " owned " : " unowned ") +
+           utf8(textOf(window));
   }
   if (request == "box") {
     const HWND window = box(wide(first));

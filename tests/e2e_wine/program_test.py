@@ -35,6 +35,9 @@ def arm_alarm(p, seconds_ahead, auto_shutdown=False):
 def time_up(p, timeout):
     """The Time Up window and the "Time Up" box come; OK and the OK picture put them away."""
     p.wait_window("frmSplash", timeout)
+    # Above every other window, the main window's or not, with an empty caption.
+    frame = p.wine.ask("frame", "frmSplash")
+    check(frame == "1 unowned ", f"the Time Up window's frame: {frame!r}")
     check(p.wait_box("Stop", 10) == "Time Up", 'the box does not read "Time Up"')
     p.wine.screenshot("time-up", p.window("frmSplash"))
     p.answer("Stop", "OK")

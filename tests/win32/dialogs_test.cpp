@@ -64,7 +64,8 @@ class DialogsTest : public ::testing::Test {
       seen_.otherEnabled = IsWindowEnabled(other_) != 0;
       PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     });
-    const MessageAnswer answer = Win32Dialogs([this] { return owner_; }).show(message);
+    const MessageAnswer answer =
+        Win32Dialogs([this](const Form* /*form*/) { return owner_; }).show(message);
     presser.join();
     return answer;
   }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "controls/form.h"
 #include "platform/windows/wide_text.h"
 
 namespace reminder {
@@ -41,11 +42,13 @@ class OtherWindowsDisabled {
 
 MessageAnswer Win32Dialogs::show(const Message& message) {
   const bool question = message.buttons == MessageButtons::YesNo;
-  const HWND owner = owner_ ? owner_() : nullptr;
+  const HWND owner = owner_ ? owner_(message.owner) : nullptr;
   const OtherWindowsDisabled others(owner);
+  // A box of a window that stays on top stays above it, and so above everything else.
+  const UINT onTop = message.owner != nullptr && message.owner->topMost ? MB_TOPMOST : 0U;
   const int pressed =
       MessageBoxW(owner, wideText(message.prompt).c_str(), wideText(message.title).c_str(),
-                  (question ? MB_YESNO : MB_OK) | MB_DEFBUTTON1 | MB_SETFOREGROUND);
+                  (question ? MB_YESNO : MB_OK) | MB_DEFBUTTON1 | MB_SETFOREGROUND | onTop);
   if (!question) return MessageAnswer::Ok;
   return pressed == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
 }

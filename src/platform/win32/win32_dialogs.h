@@ -15,11 +15,11 @@ namespace reminder {
 // that `owner` names. While one is up, every other window of the program waits as well.
 class Win32Dialogs final : public Dialogs {
  public:
-  explicit Win32Dialogs(std::function<HWND()> owner) : owner_(std::move(owner)) {}
+  explicit Win32Dialogs(std::function<HWND(const Form*)> owner) : owner_(std::move(owner)) {}
   MessageAnswer show(const Message& message) override;
 
  private:
-  std::function<HWND()> owner_;
+  std::function<HWND(const Form*)> owner_;
 };
 
 }  // namespace reminder

@@ -24,7 +24,7 @@ struct FrameStyle {
 
 // The main window: a fixed frame with a system menu and no minimise or maximise box. The
 // Time Up window: a fixed dialog frame. The pickers: fixed tool windows.
-FrameStyle frameStyleOf(const Form& form) {
+FrameStyle frameOfBorder(const Form& form) {
   const DWORD fixed = WS_CAPTION | WS_SYSMENU;
   switch (form.border) {
     case FormBorder::FixedSingle:
@@ -35,6 +35,25 @@ FrameStyle frameStyleOf(const Form& form) {
       return {WS_POPUP | fixed, WS_EX_TOOLWINDOW};
   }
   return {WS_OVERLAPPED | fixed, 0};
+}
+
+FrameStyle frameStyleOf(const Form& form) {
+  FrameStyle frame = frameOfBorder(form);
+  if (form.topMost) frame.extended |= WS_EX_TOPMOST;
+  return frame;
+}
+
+// The owner of a window that belongs to no other: a window that is never shown, so the owned
+// one keeps out of the task bar and shows whatever the main window does, minimised included.
+HWND hiddenOwner(HINSTANCE instance) {
+  static const HWND owner = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                            nullptr, instance, nullptr);
+  return owner;
+}
+
+HWND ownerFor(const Form& form, HINSTANCE instance, HWND mainWindow) {
+  if (form.showInTaskbar) return nullptr;
+  return form.ownerless ? hiddenOwner(instance) : mainWindow;
 }
 
 void registerClass(HINSTANCE instance, WNDPROC procedure) {
@@ -66,12 +85,12 @@ POINT pointAt(int x, int y, int dpi) {
 }  // namespace
 
 FormWindow::FormWindow(Form& form, HINSTANCE instance, HWND owner)
-    : form_(form), instance_(instance) {
+    : form_(form), instance_(instance), mainWindow_(owner) {
   registerClass(instance, &FormWindow::windowProc);
   const FrameStyle frame = frameStyleOf(form);
   CreateWindowExW(frame.extended, kWindowClass, wideText(form.caption).c_str(), frame.style,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                  form.showInTaskbar ? nullptr : owner, nullptr, instance, this);
+                  ownerFor(form, instance, owner), nullptr, instance, this);
   dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
   nameWindow(hwnd_, form.name());
   setAccessibleName(hwnd_, presentation::accessibleName(form));
@@ -90,6 +109,7 @@ FormWindow::FormWindow(Form& form, HINSTANCE instance, HWND owner)
   fitFrameToClient();
   form.setObserver([this](Property property) {
     if (property == Property::Visible || property == Property::WindowState) showAsForm();
+    if (property == Property::Attention) comeForward();
   });
 }
 
@@ -164,6 +184,18 @@ void FormWindow::showAsForm() {
   }
   ShowWindow(hwnd_, IsIconic(hwnd_) != FALSE ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(hwnd_);
+}
+
+// In front of everything and, where Windows lets the program take the foreground, active
+// with the keyboard; where it does not, the main window's task-bar button flashes until the
+// user comes.
+void FormWindow::comeForward() {
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetWindowPos(hwnd_, form_.topMost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (SetForegroundWindow(hwnd_) != FALSE && GetForegroundWindow() == hwnd_) return;
+  if (mainWindow_ == nullptr) return;
+  FLASHWINFO flash{sizeof(FLASHWINFO), mainWindow_, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
+  FlashWindowEx(&flash);
 }
 
 void FormWindow::placeOnFirstShow() {

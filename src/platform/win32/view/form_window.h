@@ -45,6 +45,7 @@ class FormWindow {
   void orderForKeyboard();
   void fitFrameToClient();
   void showAsForm();
+  void comeForward();
   void placeOnFirstShow();
   void changeDpi(int dpi, const RECT* suggested);
   void paintLines(HDC dc) const;
@@ -53,6 +54,7 @@ class FormWindow {
 
   Form& form_;
   HINSTANCE instance_;
+  HWND mainWindow_;  // null for the main window itself
   HWND hwnd_ = nullptr;
   HWND toolTips_ = nullptr;
   int dpi_ = 96;

@@ -36,7 +36,11 @@ HWND Win32View::windowOf(const Form& form) const {
   return nullptr;
 }
 
-HWND Win32View::dialogOwner() const {
+HWND Win32View::dialogOwner(const Form* owner) const {
+  if (owner != nullptr) {
+    const HWND window = windowOf(*owner);
+    if (window != nullptr && IsWindowVisible(window) != FALSE) return window;
+  }
   const HWND active = GetActiveWindow();
   for (const auto& window : windows_) {
     if (window->hwnd() == active && IsIconic(active) == FALSE) return active;

@@ -28,9 +28,10 @@ class Win32View {
 
   // The window of `form`, or null.
   [[nodiscard]] HWND windowOf(const Form& form) const;
-  // Where a message box belongs: the active window of the program, else the main window
-  // while it is on screen; null (a box of its own in the task bar) while it is minimised.
-  [[nodiscard]] HWND dialogOwner() const;
+  // Where a message box belongs: the window of the form it names while that is on screen,
+  // else the active window of the program, else the main window while it is on screen; null
+  // (a box of its own in the task bar) while it is minimised.
+  [[nodiscard]] HWND dialogOwner(const Form* owner) const;
 
   // Gives a message of the loop to the shortcuts and dialog keys of the window it is for;
   // true: taken, not to be dispatched.
