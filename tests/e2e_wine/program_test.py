@@ -10,8 +10,8 @@ from wine_session import Program, check, run, wait_until
 HOUR, MINUTE, SECOND = "Text5", "Text6", "Text7"
 
 
-def started(wine, name, lang="en_US.UTF-8"):
-    return Program(wine, name, lang)
+def started(wine, name, lang="en_US.UTF-8", **stand_in):
+    return Program(wine, name, lang, **stand_in)
 
 
 def arm_alarm(p, seconds_ahead, auto_shutdown=False):
@@ -121,6 +121,42 @@ def auto_shutdown(wine):
         p.close()
 
 
+def auto_shutdown_refused(wine):
+    """A shutdown.exe that exits with 1: the failure is said, and the reminder still comes."""
+    p = started(wine, "shutdown-refused", REMINDER_EXIT_CODE="1")
+    try:
+        arm_alarm(p, 8, auto_shutdown=True)
+        p.answer("Information", "OK")
+        failure = p.wait_box("Stop", 20)
+        check(failure.startswith("Auto Shutdown failed"), f"not the failure: {failure!r}")
+        check(p.commands() == ["shutdown -s -t 00"], f"not the shutdown: {p.commands()}")
+        # The "Time Up" box has the same title and comes straight after: click, don't wait
+        # for the title to go.
+        x, y, w, h = (int(v) for v in p.wine.ask("button", "Stop", "OK").split())
+        p.click_at(x + w // 2, y + h // 2)
+        wait_until(lambda: p.box("Stop") == "Time Up", 10, 'no "Time Up" after the failure')
+        time_up(p, timeout=10)
+        check(p.process.poll() is None, "the program ended although the shutdown failed")
+    finally:
+        p.close()
+
+
+def auto_shutdown_slow(wine):
+    """A shutdown.exe that takes 5 s to say yes: the clock runs on meanwhile, then it ends."""
+    p = started(wine, "shutdown-slow", REMINDER_DELAY_MS="5000")
+    try:
+        arm_alarm(p, 8, auto_shutdown=True)
+        p.answer("Information", "OK")
+        wait_until(p.commands, 20, "the shutdown was not started")
+        waiting = p.text("Form1", "Label5")
+        wait_until(lambda: p.text("Form1", "Label5") != waiting, 4,
+                   "the clock stood still while the shutdown's answer was awaited")
+        check(p.process.poll() is None, "the program ended before the shutdown said yes")
+        p.wait_exit(timeout=20)
+    finally:
+        p.close()
+
+
 def menu(p, *moves):
     """Opens Tools on the menu bar from the keyboard and walks `moves` in it."""
     p.click_window("Form1", 200, 10)
@@ -167,5 +203,6 @@ def both_pickers(wine):
 if __name__ == "__main__":
     sys.exit(run([first_look_language_and_exit, both_pickers,
                   alarm_under("en_US.UTF-8", True), alarm_under("de_DE.UTF-8", False),
-                  auto_shutdown, countdown_of_one_minute],
+                  auto_shutdown, auto_shutdown_refused, auto_shutdown_slow,
+                  countdown_of_one_minute],
                  sys.argv[1], sys.argv[2]))

@@ -113,10 +113,13 @@ class Wine:
 class Program:
     """One run of the program in the shared prefix, with its own recording of commands."""
 
-    def __init__(self, wine, name, lang="en_US.UTF-8"):
+    def __init__(self, wine, name, lang="en_US.UTF-8", **stand_in):
+        """`stand_in`: settings of the recording stand-ins it starts, such as
+        REMINDER_EXIT_CODE="1"."""
         self.wine = wine
         self.record = wine.work / f"{name}.log"
-        env = dict(wine.env, LANG=lang, LC_ALL=lang, REMINDER_RECORD=windows_path(self.record))
+        env = dict(wine.env, LANG=lang, LC_ALL=lang, REMINDER_RECORD=windows_path(self.record),
+                   **stand_in)
         self.process = subprocess.Popen(
             ["bash", str(WINE_ENV), "run", str(wine.prefix), "C:\\app\\" + PROGRAM],
             cwd=wine.app, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -1,11 +1,14 @@
 // A recording stand-in for a program the reminder starts (shutdown.exe, taskkill.exe, a picked
 // program): it appends its command line, as it was given, as one UTF-8 line to the file that
-// REMINDER_RECORD names, or else to NAME.log beside itself, and ends at once.
+// REMINDER_RECORD names, or else to NAME.log beside itself, and ends at once with 0. For the
+// tests of a refused or slow shutdown, REMINDER_EXIT_CODE and REMINDER_DELAY_MS set the exit
+// code and a wait before it ends.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -19,6 +22,12 @@ std::wstring recordFile() {
   std::wstring own = buffer.substr(0, length);
   const auto dot = own.rfind(L'.');
   return (dot == std::wstring::npos ? own : own.substr(0, dot)) + L".log";
+}
+
+unsigned long numberSetting(const wchar_t* name) {
+  wchar_t value[32] = {};
+  const DWORD length = GetEnvironmentVariableW(name, value, 32);
+  return length > 0 && length < 32 ? std::wcstoul(value, nullptr, 10) : 0UL;
 }
 
 }  // namespace
@@ -36,5 +45,7 @@ int main() {
   DWORD written = 0;
   const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
   CloseHandle(file);
-  return ok != 0 && written == text.size() ? 0 : 1;
+  if (ok == 0 || written != text.size()) return 1;
+  Sleep(numberSetting(L"REMINDER_DELAY_MS"));
+  return static_cast<int>(numberSetting(L"REMINDER_EXIT_CODE"));
 }
