@@ -66,30 +66,22 @@ struct Search {
   HWND found = nullptr;
 };
 
+BOOL CALLBACK matchName(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (nameOf(window) != search->name) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 HWND topLevel(const std::wstring& name) {
   Search search{name};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (nameOf(window) != s->name) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumWindows(matchName, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
 HWND child(HWND parent, const std::wstring& name) {
   Search search{name};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (nameOf(window) != s->name) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumChildWindows(parent, matchName, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -108,11 +108,17 @@ def alarm_under(lang, twelve_hour):
     return scenario
 
 
+def armed_with_shutdown(wine, name, **stand_in):
+    """The program with an alarm a few seconds ahead and auto shutdown on."""
+    p = started(wine, name, **stand_in)
+    arm_alarm(p, 8, auto_shutdown=True)
+    p.answer("Information", "OK")
+    return p
+
+
 def auto_shutdown(wine):
-    p = started(wine, "shutdown")
+    p = armed_with_shutdown(wine, "shutdown")
     try:
-        arm_alarm(p, 8, auto_shutdown=True)
-        p.answer("Information", "OK")
         check(p.text("Form1", "Label11") == "Auto Shutdown Is On", "auto shutdown is not on")
         p.wait_exit(timeout=20)
         wait_until(p.commands, 10, "nothing was started")
@@ -123,10 +129,8 @@ def auto_shutdown(wine):
 
 def auto_shutdown_refused(wine):
     """A shutdown.exe that exits with 1: the failure is said, and the reminder still comes."""
-    p = started(wine, "shutdown-refused", REMINDER_EXIT_CODE="1")
+    p = armed_with_shutdown(wine, "shutdown-refused", REMINDER_EXIT_CODE="1")
     try:
-        arm_alarm(p, 8, auto_shutdown=True)
-        p.answer("Information", "OK")
         failure = p.wait_box("Stop", 20)
         check(failure.startswith("Auto Shutdown failed"), f"not the failure: {failure!r}")
         check(p.commands() == ["shutdown -s -t 00"], f"not the shutdown: {p.commands()}")
@@ -143,10 +147,8 @@ def auto_shutdown_refused(wine):
 
 def auto_shutdown_slow(wine):
     """A shutdown.exe that takes 5 s to say yes: the clock runs on meanwhile, then it ends."""
-    p = started(wine, "shutdown-slow", REMINDER_DELAY_MS="5000")
+    p = armed_with_shutdown(wine, "shutdown-slow", REMINDER_DELAY_MS="5000")
     try:
-        arm_alarm(p, 8, auto_shutdown=True)
-        p.answer("Information", "OK")
         wait_until(p.commands, 20, "the shutdown was not started")
         waiting = p.text("Form1", "Label5")
         wait_until(lambda: p.text("Form1", "Label5") != waiting, 4,

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "event_loop_suite.h"
 #include "platform/command_power.h"
 #include "platform/posix/logind_power.h"
 #include "platform/posix/qt_process_watcher.h"
@@ -66,13 +67,12 @@ TEST(CommandPower, WhenEveryCommandFailsTheRefusalSaysWhatEachDid) {
 }
 
 // The real watcher and LogindPower on Qt's event loop, with no system bus to be found.
-class NoLogindTest : public StandInCommandsTest {
+class NoLogindTest : public EventLoopSuite<StandInCommandsTest> {
  protected:
   static void SetUpTestSuite() {
     setenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent", 1);
-    application_ = std::make_unique<QCoreApplication>(argc_, argv_);
+    EventLoopSuite::SetUpTestSuite();
   }
-  static void TearDownTestSuite() { application_.reset(); }
 
   // The verdict of one request; the event loop runs until it has come.
   PowerOffVerdict powerOff() {
@@ -95,12 +95,6 @@ class NoLogindTest : public StandInCommandsTest {
     EXPECT_TRUE(verdict) << "no verdict";
     return verdict.value_or(PowerOffVerdict{});
   }
-
- private:
-  static inline int argc_ = 1;
-  static inline char name_[] = "platform_tests";
-  static inline char* argv_[] = {name_, nullptr};
-  static inline std::unique_ptr<QCoreApplication> application_;
 };
 
 TEST_F(NoLogindTest, SystemctlPoweroffThatExitsWithZeroIsAYes) {

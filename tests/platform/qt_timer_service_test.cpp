@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "event_loop_suite.h"
+
 namespace reminder {
 namespace {
 
@@ -44,11 +46,8 @@ bool runUntil(const std::function<bool()>& done) {
   return done();
 }
 
-class QtTimerServiceTest : public ::testing::Test {
+class QtTimerServiceTest : public EventLoopSuite<> {
  protected:
-  static void SetUpTestSuite() { application_ = std::make_unique<QCoreApplication>(argc_, argv_); }
-  static void TearDownTestSuite() { application_.reset(); }
-
   // Checks that every tick came early in its own second, and no two in the same one.
   static void expectOnePerSecondAtItsStart(const std::vector<qint64>& ticks) {
     for (std::size_t i = 0; i < ticks.size(); ++i) {
@@ -60,12 +59,6 @@ class QtTimerServiceTest : public ::testing::Test {
   }
 
   QtTimerService service;
-
- private:
-  static inline int argc_ = 1;
-  static inline char name_[] = "platform_tests";
-  static inline char* argv_[] = {name_, nullptr};
-  static inline std::unique_ptr<QCoreApplication> application_;
 };
 
 TEST_F(QtTimerServiceTest, AClockTimerTicksOnceAsEachSecondBegins) {
