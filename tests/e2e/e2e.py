@@ -228,21 +228,24 @@ class Session:
                        check=True, timeout=30, capture_output=True)
         return path
 
-    def ink(self, area):
-        """How many pixels of `area` (x, y, width, height on screen) differ from its first
-        pixel, the background: the text drawn there."""
+    def pixels(self, area):
+        """The RGB bytes of `area` (x, y, width, height on screen) as the screen shows it now,
+        row after row."""
         data = self._grab(self.home / "screen.ppm").read_bytes()
         header = re.match(rb"P6\s+(\d+)\s+\d+\s+255\s", data)
         check(header, "screen-grab wrote no plain picture")
-        width, pixels = int(header.group(1)), data[header.end():]
+        width, screen = int(header.group(1)), data[header.end():]
         x, y, w, h = area
+        rows = ((y + row) * width + x for row in range(h))
+        return b"".join(screen[start * 3:(start + w) * 3] for start in rows)
 
-        def colour(row, col):
-            at = (row * width + col) * 3
-            return pixels[at:at + 3]
-        background = colour(y, x)
-        return sum(1 for row in range(y, y + h) for col in range(x, x + w)
-                   if sum(abs(a - b) for a, b in zip(colour(row, col), background)) > 90)
+    def ink(self, area):
+        """How many pixels of `area` (x, y, width, height on screen) differ from its first
+        pixel, the background: the text drawn there."""
+        pixels = self.pixels(area)
+        background = pixels[:3]
+        return sum(1 for at in range(0, len(pixels), 3)
+                   if sum(abs(a - b) for a, b in zip(pixels[at:at + 3], background)) > 90)
 
     # -- finding, through the accessibility bus -----------------------------------------
     def program(self):

@@ -7,11 +7,7 @@ awaited, then the program ends.
     shutdown_test.py --binary B --tools T --out O --answer yes|error|slow"""
 
 import argparse
-import pathlib
-import re
-import subprocess
 import tempfile
-import time
 
 import e2e
 from fake_logind import FakeLogind
@@ -31,49 +27,21 @@ def arguments():
     return parser.parse_args()
 
 
-def until(found, timeout, failure):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        result = found()
-        if result:
-            return result
-        time.sleep(0.05)
-    raise e2e.Failure(f"{failure} within {timeout} s")
-
-
-def window(s, title, timeout=20):
-    def shown():
-        e2e.check(s.running(), f"the program ended while waiting for '{title}'")
-        return s.find_windows(title)
-    return until(shown, timeout, f"no window '{title}'")[0]
-
-
-def gone(s, title):
-    until(lambda: not s.find_windows(title), 10, f"'{title}' still open")
-
-
 def ok(s, title):
-    window(s, title)
+    s.wait_window(title)
     s.key("Return")
-    gone(s, title)
+    s.wait_gone(title)
 
 
 def time_up_window(s):
     return [w for w in s.find_windows("") if s.geometry(w)[2:] == TIME_UP_SIZE]
 
 
-def clock_pixels(s, tools, main, path):
+def clock_pixels(s, main):
     """The clock label's pixels, as the screen shows them now."""
-    subprocess.run([f"{tools}/screen-grab", str(path)], env={**s.env, "QT_QPA_PLATFORM": "xcb"},
-                   check=True, timeout=30, capture_output=True)
-    data = path.read_bytes()
-    header = re.match(rb"P6\s+(\d+)\s+\d+\s+255\s", data)
-    e2e.check(header, "screen-grab wrote no plain picture")
-    width, pixels = int(header.group(1)), data[header.end():]
     x, y, _, height = s.geometry(main)
-    left, top = x + CLOCK[0], y + height - MAIN_CLIENT_HEIGHT + CLOCK[1]
-    rows = ((top + row) * width + left for row in range(CLOCK[3]))
-    return b"".join(pixels[start * 3:(start + CLOCK[2]) * 3] for start in rows)
+    return s.pixels((x + CLOCK[0], y + height - MAIN_CLIENT_HEIGHT + CLOCK[1], CLOCK[2],
+                     CLOCK[3]))
 
 
 def start_countdown(s, main, warned):
@@ -87,7 +55,7 @@ def start_countdown(s, main, warned):
     ok(s, "Exit")  # "Turn on Auto Shutdown ?": Yes is the default
     ok(s, "Information")
     if warned:
-        window(s, "Auto Shutdown")
+        s.wait_window("Auto Shutdown")
         s.screenshot("warning")
         ok(s, "Auto Shutdown")
     e2e.check(not s.find_windows("Auto Shutdown"), "a warning where power-off is allowed")
@@ -99,7 +67,7 @@ def test(args):
             FakeLogind(folder, args.answer, can_power_off) as logind, \
             e2e.Session(args.binary, args.tools, args.out,
                         env={"DBUS_SYSTEM_BUS_ADDRESS": logind.address}) as s:
-        main = window(s, MAIN)
+        main = s.wait_window(MAIN)
         start_countdown(s, main, warned=args.answer == "error")
         e2e.check(logind.calls() == ["CanPowerOff"], f"logind was asked: {logind.calls()}")
 
@@ -110,22 +78,20 @@ def test(args):
             status = s.wait_exit(timeout=80)
             e2e.check(status == 0, f"the program ended with status {status}")
         elif args.answer == "error":
-            window(s, "Stop", timeout=80)
+            s.wait_window("Stop", timeout=80)
             e2e.check(asked(), "the failure box came before logind was asked")
             e2e.check(not time_up_window(s), "the Time Up window came before the failure box")
             s.screenshot("failed")
             s.key("Return")
-            until(lambda: time_up_window(s) and s.find_windows("Stop"), 10, "no Time Up notice")
+            s.wait(lambda: time_up_window(s) and s.find_windows("Stop"), "Time Up notice")
             s.screenshot("time-up")
             s.key("Return")
-            gone(s, "Stop")
+            s.wait_gone("Stop")
             e2e.check(s.running(), "the program ended after a refusal")
         else:
-            until(asked, 80, "logind was not asked")
-            grab = pathlib.Path(folder) / "screen.ppm"
-            before = clock_pixels(s, args.tools, main, grab)
-            until(lambda: clock_pixels(s, args.tools, main, grab) != before or not s.running(),
-                  4, "the clock stood still")
+            s.wait(asked, "logind asked", timeout=80)
+            before = clock_pixels(s, main)
+            s.wait(lambda: clock_pixels(s, main) != before, "the clock moving", timeout=4)
             e2e.check(s.running(), "the program ended before logind answered")
             s.screenshot("awaiting")
             status = s.wait_exit(timeout=15)
