@@ -81,15 +81,10 @@ TEST_F(PowerOffTest, WhileTheAnswerIsAwaitedTheWindowLivesAndNothingRunsTwice) {
   EXPECT_TRUE(app.dialogs.shown().empty());
 
   const std::string clockBefore = form().Label5.caption();
-  int arms = 0;
-  const Handler right = form().Timer3.onTimer;
-  form().Timer3.onTimer = [&] {
-    ++arms;
-    right();
-  };
+  const auto arms = countTicks(form().Timer3);
   seconds(4.5);
   EXPECT_NE(form().Label5.caption(), clockBefore);
-  EXPECT_EQ(arms, 9);
+  EXPECT_EQ(*arms, 9);
   EXPECT_EQ(form().Text1.text(), "0");
   EXPECT_EQ(form().Text8.text(), "60");
   EXPECT_TRUE(ticking());

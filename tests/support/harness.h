@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/program.h"
 #include "support/fake_file_system.h"
 #include "support/fake_power.h"
@@ -17,6 +19,16 @@ namespace reminder::test {
 // The whole program on fakes: virtual time and clock, scripted message boxes, recorded
 // command lines, an end of the process that unwinds to the test, files in memory, and a
 // power-off the system accepts at the next turn of the event loop unless scripted otherwise.
+// Counts the ticks of `timer` from now on; its own handler still runs at each.
+inline std::shared_ptr<int> countTicks(Timer& timer) {
+  auto count = std::make_shared<int>(0);
+  timer.onTimer = [count, handler = timer.onTimer] {
+    ++*count;
+    handler();
+  };
+  return count;
+}
+
 class Harness {
  public:
   explicit Harness(TimeStyle style = TimeStyle::TwelveHour, TimeOfDay start = {9, 0, 0, 0})
