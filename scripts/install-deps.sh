@@ -24,6 +24,9 @@ if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool x11-utils python3 procps
     dpkg-dev file desktop-file-utils appstream
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64)
+  # Wine's own fonts for the Windows windows; the locale sources that regional formats
+  # under Wine are generated from.
+  packages+=(fonts-wine locales)
   # The checked build and the fuzzers; the source style check; the accessibility bus and its
   # Python client.
   packages+=(clang libclang-rt-14-dev clang-format dbus at-spi2-core python3-pyatspi)

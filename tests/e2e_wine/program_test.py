@@ -1,6 +1,6 @@
 """The Windows program end to end under Wine: real clicks and keys, the windows read from
 another process, the system commands recorded by stand-ins in the program's own folder.
-    program_test.py BUILD_DIR OUT_DIR"""
+    program_test.py WINDOWS_BUILD_DIR OUT_DIR SCREEN_GRAB"""
 
 import sys
 import time
@@ -207,4 +207,4 @@ if __name__ == "__main__":
                   alarm_under("en_US.UTF-8", True), alarm_under("de_DE.UTF-8", False),
                   auto_shutdown, auto_shutdown_refused, auto_shutdown_slow,
                   countdown_of_one_minute],
-                 sys.argv[1], sys.argv[2]))
+                 *sys.argv[1:4]))

@@ -42,8 +42,9 @@ def windows_path(path):
 class Wine:
     """A prefix with the program, the stand-ins and the probe, and an X display."""
 
-    def __init__(self, build, out):
+    def __init__(self, build, out, screen_grab):
         self.build = Path(build)
+        self.screen_grab = Path(screen_grab)
         self.out = Path(out)
         self.out.mkdir(parents=True, exist_ok=True)
         self.work = Path(tempfile.mkdtemp(prefix="wine-e2e-"))
@@ -102,11 +103,9 @@ class Wine:
 
     def screenshot(self, name, window=None):
         target = self.out / f"{name}.png"
-        command = ["import", "-window", "root"]
-        if window:
-            x, y, w, h = window
-            command += ["-crop", f"{w}x{h}+{x}+{y}", "+repage"]
-        subprocess.run(command + [str(target)], check=True, env=self.env, timeout=30)
+        area = [str(v) for v in window] if window else []
+        subprocess.run([str(self.screen_grab), str(target), *area], check=True, env=self.env,
+                       timeout=30)
         return target
 
 
@@ -118,6 +117,7 @@ class Program:
         REMINDER_EXIT_CODE="1"."""
         self.wine = wine
         self.record = wine.work / f"{name}.log"
+        self.record.unlink(missing_ok=True)
         env = dict(wine.env, LANG=lang, LC_ALL=lang, REMINDER_RECORD=windows_path(self.record),
                    **stand_in)
         self.process = subprocess.Popen(
@@ -156,9 +156,13 @@ class Program:
         return None if answer == "none" else answer
 
     def commands(self):
+        """The recorded command lines in the order they were started: stand-ins started
+        without waiting may write in any order, so each line begins with its creation time."""
         if not self.record.exists():
             return []
-        return [line.strip() for line in self.record.read_text().splitlines() if line.strip()]
+        stamped = [line.strip().split(" ", 1) for line in self.record.read_text().splitlines()
+                   if line.strip()]
+        return [command for _, command in sorted(stamped, key=lambda pair: pair[0])]
 
     # Waiting.
     def wait_window(self, form, timeout=30):
@@ -196,7 +200,11 @@ class Program:
         check(rect != ["none"], f'the "{title}" box has no {button} button')
         x, y, w, h = (int(v) for v in rect)
         self.click_at(x + w // 2, y + h // 2)
-        wait_until(lambda: self.box(title) is None, 10, f'the "{title}" box stayed')
+        try:
+            wait_until(lambda: self.box(title) is None, 10, f'the "{title}" box stayed')
+        except Failure:
+            self.wine.screenshot(f"stayed-{title}")
+            raise
 
     def type(self, text):
         self.wine.xdotool("type", "--delay", "50", text)
@@ -205,9 +213,9 @@ class Program:
         self.wine.xdotool("key", "--delay", "100", *keys)
 
 
-def run(scenarios, build, out):
+def run(scenarios, build, out, screen_grab):
     """Runs each scenario(wine) in one prefix; prints a line for each and the totals."""
-    wine = Wine(build, out)
+    wine = Wine(build, out, screen_grab)
     passed = failed = 0
     try:
         for scenario in scenarios:

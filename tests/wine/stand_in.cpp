@@ -1,6 +1,9 @@
 // A recording stand-in for a program the reminder starts (shutdown.exe, taskkill.exe, a picked
 // program): it appends its command line, as it was given, as one UTF-8 line to the file that
-// REMINDER_RECORD names, or else to NAME.log beside itself, and ends at once with 0. For the
+// REMINDER_RECORD names, or else to NAME.log beside itself, and ends at once with 0. Each line
+// starts with the process's creation time (20 digits and a space): stand-ins started one after
+// another without waiting may write in any order, and that time keeps the order they were
+// started in. For the
 // tests of a refused or slow shutdown, REMINDER_EXIT_CODE and REMINDER_DELAY_MS set the exit
 // code and a wait before it ends.
 #ifndef WIN32_LEAN_AND_MEAN
@@ -30,6 +33,19 @@ unsigned long numberSetting(const wchar_t* name) {
   return length > 0 && length < 32 ? std::wcstoul(value, nullptr, 10) : 0UL;
 }
 
+// The creation time in 100 ns steps, zero-padded, so that lines sort as text and as numbers.
+std::string creationStamp() {
+  FILETIME created{};
+  FILETIME unused{};
+  FILETIME kernel{};
+  FILETIME user{};
+  GetProcessTimes(GetCurrentProcess(), &created, &unused, &kernel, &user);
+  const unsigned long long ticks =
+      (static_cast<unsigned long long>(created.dwHighDateTime) << 32U) | created.dwLowDateTime;
+  std::string digits = std::to_string(ticks);
+  return std::string(20 - digits.size(), '0') + digits + ' ';
+}
+
 }  // namespace
 
 int main() {
@@ -37,7 +53,7 @@ int main() {
   const int size = WideCharToMultiByte(CP_UTF8, 0, line, -1, nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
   WideCharToMultiByte(CP_UTF8, 0, line, -1, text.data(), size, nullptr, nullptr);
-  text += "\r\n";
+  text = creationStamp() + text + "\r\n";
   // Appended in one write, so lines of stand-ins started one after another stay whole.
   const HANDLE file = CreateFileW(recordFile().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
