@@ -14,9 +14,10 @@ class PlatformTimer {
   virtual void start(int intervalMs) = 0;
   // (Re)starts the timer ticking on the wall clock's multiples of the interval, counted from
   // the epoch. It is for a clock with seconds: its tick can change nothing between two
-  // seconds, so a platform may deliver only the ticks that begin a second and leave out
-  // those in between. The Qt one does, within a few milliseconds of each second, so an idle
-  // program wakes once a second instead of ten times (virtual time delivers them all).
+  // seconds, so a platform may deliver, after the first tick (which shows the time at once),
+  // only the ticks that begin a second and leave out those in between. The Qt and Win32 ones
+  // do, within a few milliseconds of each second, so an idle program wakes once a second
+  // instead of ten times (virtual time delivers them all).
   // Either way a clock set by hand is followed from the next tick on.
   virtual void startOnClock(int intervalMs) = 0;
   virtual void stop() = 0;

@@ -17,7 +17,7 @@ def started(wine, name, lang="en_US.UTF-8", **stand_in):
 def arm_alarm(p, seconds_ahead, auto_shutdown=False):
     """Types a time a few seconds ahead into the alarm's fields, picks AM or PM where the clock
     has them, presses Start and answers the auto shutdown question."""
-    clock = p.text("Form1", "Label5")
+    clock = wait_until(lambda: p.text("Form1", "Label5"), 5, "the clock shows nothing")
     twelve_hour = clock.endswith("M")
     at = time.localtime(time.time() + seconds_ahead)
     hour = (at.tm_hour % 12 or 12) if twelve_hour else at.tm_hour
@@ -97,7 +97,6 @@ def alarm_under(lang, twelve_hour):
     def scenario(wine):
         p = started(wine, f"alarm-{lang}", lang)
         try:
-            wait_until(lambda: p.text("Form1", "Label5"), 5, "the clock shows nothing")
             check(arm_alarm(p, 8) == twelve_hour,
                   f'the clock "{p.text("Form1", "Label5")}" is not as {lang} writes it')
             time_up(p, timeout=20)

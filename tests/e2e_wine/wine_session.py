@@ -200,11 +200,7 @@ class Program:
         check(rect != ["none"], f'the "{title}" box has no {button} button')
         x, y, w, h = (int(v) for v in rect)
         self.click_at(x + w // 2, y + h // 2)
-        try:
-            wait_until(lambda: self.box(title) is None, 10, f'the "{title}" box stayed')
-        except Failure:
-            self.wine.screenshot(f"stayed-{title}")
-            raise
+        wait_until(lambda: self.box(title) is None, 10, f'the "{title}" box stayed')
 
     def type(self, text):
         self.wine.xdotool("type", "--delay", "50", text)
@@ -226,6 +222,7 @@ def run(scenarios, build, out, screen_grab):
             except Failure as failure:
                 failed += 1
                 print(f"FAIL {scenario.__name__}: {failure}", flush=True)
+                wine.screenshot(f"failed-{scenario.__name__}")
     finally:
         wine.close()
     print(f"{passed} passed, {failed} failed")

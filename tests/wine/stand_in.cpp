@@ -54,9 +54,12 @@ int main() {
   std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
   WideCharToMultiByte(CP_UTF8, 0, line, -1, text.data(), size, nullptr, nullptr);
   text = creationStamp() + text + "\r\n";
-  // Appended in one write, so lines of stand-ins started one after another stay whole.
-  const HANDLE file = CreateFileW(recordFile().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Appended in one write, so lines of stand-ins started one after another stay whole; shared
+  // for writing, so a second stand-in writing at the same moment is not refused (and does not
+  // end with 1, which the program would take for a failed command).
+  const HANDLE file =
+      CreateFileW(recordFile().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
   DWORD written = 0;
   const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);

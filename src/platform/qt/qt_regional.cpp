@@ -36,14 +36,7 @@ std::string QtRegional::numberText(double value) const {
 }
 
 std::string QtRegional::timeText(const TimeOfDay& time) const {
-  // The clock asks ten times a second and its text changes once: format it only then.
-  const int secondOfDay = (time.hour * 60 + time.minute) * 60 + time.second;
-  if (secondOfDay != lastSecondOfDay_) {
-    lastTimeText_ =
-        locale_.toString(QTime(time.hour, time.minute, time.second), timeFormat_).toStdString();
-    lastSecondOfDay_ = secondOfDay;
-  }
-  return lastTimeText_;
+  return locale_.toString(QTime(time.hour, time.minute, time.second), timeFormat_).toStdString();
 }
 
 QString clockTimeFormat(const QString& longFormat) {

@@ -22,8 +22,6 @@ class QtRegional final : public Regional {
   QLocale locale_;
   QString timeFormat_;
   QRegularExpression written_;  // a number as numberText writes it
-  mutable int lastSecondOfDay_ = -1;
-  mutable std::string lastTimeText_;
 };
 
 // The locale's long time format as a clock on the desk shows it: without the time zone.

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QTimer>
+#include <algorithm>
 #include <numeric>
 
 namespace reminder {
@@ -27,10 +28,11 @@ class QtTimer final : public PlatformTimer {
     timer_.start(intervalMs);
   }
 
-  // Only the multiples of the interval that begin a second are delivered: every second for
-  // 100 ms.
+  // The first tick comes at the interval's next multiple, so a clock shows the time at once;
+  // after it only the multiples that begin a second: every second for 100 ms.
   void startOnClock(int intervalMs) override {
-    onClockPeriod_ = std::lcm(static_cast<qint64>(intervalMs), kMsPerSecond);
+    onClockPeriod_ = std::max(1, intervalMs);
+    secondsPeriod_ = std::lcm(onClockPeriod_, kMsPerSecond);
     timer_.setSingleShot(true);
     waitForNextMultiple();
   }
@@ -50,6 +52,7 @@ class QtTimer final : public PlatformTimer {
   void deliver() {
     if (onClockPeriod_ > 0) {
       const bool early = untilNextMultiple() <= kEarlyWakeMs;
+      if (!early) onClockPeriod_ = secondsPeriod_;
       // Set before the handler runs, so a handler waiting in a modal box keeps the rhythm.
       waitForNextMultiple();
       if (early) return;
@@ -63,7 +66,8 @@ class QtTimer final : public PlatformTimer {
 
   std::function<void()> tick_;
   QTimer timer_;
-  qint64 onClockPeriod_ = 0;
+  qint64 onClockPeriod_ = 0;  // 0: not on the clock
+  qint64 secondsPeriod_ = 0;  // the period after the first tick
   bool running_ = false;
 };
 

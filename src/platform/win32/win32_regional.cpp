@@ -83,9 +83,6 @@ std::string Win32Regional::numberText(double value) const {
 }
 
 std::string Win32Regional::timeText(const TimeOfDay& time) const {
-  // The clock asks ten times a second and its text changes once: format it only then.
-  const int secondOfDay = (time.hour * 60 + time.minute) * 60 + time.second;
-  if (secondOfDay == lastSecondOfDay_) return lastTimeText_;
   SYSTEMTIME moment{};
   moment.wYear = 2000;
   moment.wMonth = 1;
@@ -96,9 +93,7 @@ std::string Win32Regional::timeText(const TimeOfDay& time) const {
   wchar_t text[128]{};
   const int length = GetTimeFormatEx(nameOrUser(localeName_), 0, &moment, nullptr, text,
                                      static_cast<int>(std::size(text)));
-  lastTimeText_ = length > 1 ? utf8Text(std::wstring_view(text, length - 1)) : std::string();
-  lastSecondOfDay_ = secondOfDay;
-  return lastTimeText_;
+  return length > 1 ? utf8Text(std::wstring_view(text, length - 1)) : std::string();
 }
 
 }  // namespace reminder

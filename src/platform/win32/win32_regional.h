@@ -23,8 +23,6 @@ class Win32Regional final : public Regional {
  private:
   std::wstring localeName_;  // empty: the user's
   std::string decimal_;
-  mutable int lastSecondOfDay_ = -1;
-  mutable std::string lastTimeText_;
 };
 
 }  // namespace reminder

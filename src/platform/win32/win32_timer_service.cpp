@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <numeric>
 #include <optional>
 #include <thread>
 
@@ -31,6 +32,7 @@ constexpr UINT kDueMessage = WM_APP + 1;
 constexpr UINT kHeldBackMessage = WM_APP + 2;
 
 constexpr std::int64_t kMicrosecondsPerMs = 1000;
+constexpr std::int64_t kMicrosecondsPerSecond = 1000 * kMicrosecondsPerMs;
 // How early a tick on the clock may find the wall clock and still wait for its multiple.
 constexpr std::int64_t kClockEarlyToleranceUs = 5 * kMicrosecondsPerMs;
 
@@ -190,8 +192,12 @@ class Win32Timer final : public PlatformTimer {
     scheduler_->arm(id_, start_, dueUs_);
   }
 
+  // The first tick comes at the interval's next multiple, so a clock shows the time at once;
+  // after it only the multiples that begin a second (every second for 100 ms), so an idle
+  // clock wakes once a second.
   void startOnClock(int intervalMs) override {
     restart(intervalMs, true);
+    secondsIntervalUs_ = std::lcm(intervalUs_, kMicrosecondsPerSecond);
     const std::int64_t wall = utcMicroseconds();
     targetUs_ = clockStep(wall, intervalUs_, wall, 0).target;
     armForTarget(wall);
@@ -208,7 +214,11 @@ class Win32Timer final : public PlatformTimer {
     if (start != start_) return;
     if (onClock_) {
       const std::int64_t wall = utcMicroseconds();
-      const ClockStep step = clockStep(targetUs_, intervalUs_, wall, kClockEarlyToleranceUs);
+      ClockStep step = clockStep(targetUs_, intervalUs_, wall, kClockEarlyToleranceUs);
+      if (step.deliver && intervalUs_ != secondsIntervalUs_) {
+        intervalUs_ = secondsIntervalUs_;
+        step = clockStep(targetUs_, intervalUs_, wall, kClockEarlyToleranceUs);
+      }
       targetUs_ = step.target;
       armForTarget(wall);
       if (!step.deliver) return;
@@ -257,8 +267,9 @@ class Win32Timer final : public PlatformTimer {
   LPARAM start_ = 0;
   bool onClock_ = false;
   std::int64_t intervalUs_ = kMicrosecondsPerMs;
-  std::int64_t dueUs_ = 0;     // repeating: the due time the waiter is armed with
-  std::int64_t targetUs_ = 0;  // on the clock: the wall clock's multiple waited for
+  std::int64_t dueUs_ = 0;              // repeating: the due time the waiter is armed with
+  std::int64_t targetUs_ = 0;           // on the clock: the wall clock's multiple waited for
+  std::int64_t secondsIntervalUs_ = 0;  // on the clock: the interval after the first tick
   bool running_ = false;
   bool heldBack_ = false;
 };
