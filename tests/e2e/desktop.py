@@ -74,9 +74,7 @@ class SoundServer:
 
     def stop(self):
         for proc in (self.watcher, self.daemon):
-            if proc and proc.poll() is None:
-                proc.terminate()
-                proc.wait(5)
+            e2e.end(proc)
 
 
 class NotificationService:
@@ -97,9 +95,7 @@ class NotificationService:
         return [call for call in map(json.loads, lines) if call["call"] == name]
 
     def stop(self):
-        if self.service.poll() is None:
-            self.service.terminate()
-            self.service.wait(5)
+        e2e.end(self.service)
 
 
 class DesktopSession(e2e.Session):
@@ -136,9 +132,7 @@ class DesktopSession(e2e.Session):
             if helper:
                 helper.stop()
         for proc in self.others + [self.manager]:
-            if proc and proc.poll() is None:
-                proc.terminate()
-                proc.wait(5)
+            e2e.end(proc)
         return super().__exit__(*exc)
 
     # -- reading X ----------------------------------------------------------------------

@@ -60,6 +60,19 @@ class Failure(Exception):
     pass
 
 
+def end(proc):
+    """Ends a helper process: asked first, killed if it has not gone after 5 s (a window
+    manager may take its time over its settings on the way out)."""
+    if proc is None or proc.poll() is not None:
+        return
+    proc.terminate()
+    try:
+        proc.wait(5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)
@@ -134,12 +147,7 @@ class Session:
 
     def __exit__(self, *exc):
         for proc in (self.app, self.xvfb):
-            if proc and proc.poll() is None:
-                proc.terminate()
-                try:
-                    proc.wait(5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
+            end(proc)
         shutil.rmtree(self.home, ignore_errors=True)
         return False
 

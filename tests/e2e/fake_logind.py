@@ -16,6 +16,8 @@ import subprocess
 import sys
 import time
 
+import e2e
+
 BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
@@ -67,9 +69,7 @@ class FakeLogind:
 
     def __exit__(self, *exc):
         for proc in (self.service, self.daemon):
-            if proc and proc.poll() is None:
-                proc.terminate()
-                proc.wait(5)
+            e2e.end(proc)
         return False
 
     def calls(self):
