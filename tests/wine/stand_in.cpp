@@ -3,9 +3,8 @@
 // REMINDER_RECORD names, or else to NAME.log beside itself, and ends at once with 0. Each line
 // starts with the process's creation time (20 digits and a space): stand-ins started one after
 // another without waiting may write in any order, and that time keeps the order they were
-// started in. For the
-// tests of a refused or slow shutdown, REMINDER_EXIT_CODE and REMINDER_DELAY_MS set the exit
-// code and a wait before it ends.
+// started in. For the tests of a refused or slow shutdown, REMINDER_EXIT_CODE and
+// REMINDER_DELAY_MS set the exit code and a wait before it ends.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif

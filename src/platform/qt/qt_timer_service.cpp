@@ -31,18 +31,19 @@ class QtTimer final : public PlatformTimer {
   // The first tick comes at the interval's next multiple, so a clock shows the time at once;
   // after it only the multiples that begin a second: every second for 100 ms.
   void startOnClock(int intervalMs) override {
-    onClockPeriod_ = std::max(1, intervalMs);
-    secondsPeriod_ = std::lcm(onClockPeriod_, kMsPerSecond);
+    const qint64 interval = std::max(1, intervalMs);
+    onClockPeriod_ = std::lcm(interval, kMsPerSecond);
     timer_.setSingleShot(true);
-    waitForNextMultiple();
+    timer_.start(static_cast<int>(untilNextMultipleOf(interval)));
   }
 
   void stop() override { timer_.stop(); }
 
  private:
-  [[nodiscard]] qint64 untilNextMultiple() const {
-    return onClockPeriod_ - QDateTime::currentMSecsSinceEpoch() % onClockPeriod_;
+  [[nodiscard]] static qint64 untilNextMultipleOf(qint64 period) {
+    return period - QDateTime::currentMSecsSinceEpoch() % period;
   }
+  [[nodiscard]] qint64 untilNextMultiple() const { return untilNextMultipleOf(onClockPeriod_); }
 
   // Read from the wall clock afresh each time, so a clock set by hand is followed from the
   // next tick on. The clock is read in whole milliseconds, rounded down, so the tick never
@@ -52,7 +53,6 @@ class QtTimer final : public PlatformTimer {
   void deliver() {
     if (onClockPeriod_ > 0) {
       const bool early = untilNextMultiple() <= kEarlyWakeMs;
-      if (!early) onClockPeriod_ = secondsPeriod_;
       // Set before the handler runs, so a handler waiting in a modal box keeps the rhythm.
       waitForNextMultiple();
       if (early) return;
@@ -66,8 +66,7 @@ class QtTimer final : public PlatformTimer {
 
   std::function<void()> tick_;
   QTimer timer_;
-  qint64 onClockPeriod_ = 0;  // 0: not on the clock
-  qint64 secondsPeriod_ = 0;  // the period after the first tick
+  qint64 onClockPeriod_ = 0;  // after the first tick; 0: not on the clock
   bool running_ = false;
 };
 

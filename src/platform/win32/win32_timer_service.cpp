@@ -197,9 +197,9 @@ class Win32Timer final : public PlatformTimer {
   // clock wakes once a second.
   void startOnClock(int intervalMs) override {
     restart(intervalMs, true);
-    secondsIntervalUs_ = std::lcm(intervalUs_, kMicrosecondsPerSecond);
     const std::int64_t wall = utcMicroseconds();
     targetUs_ = clockStep(wall, intervalUs_, wall, 0).target;
+    intervalUs_ = std::lcm(intervalUs_, kMicrosecondsPerSecond);
     armForTarget(wall);
   }
 
@@ -214,11 +214,7 @@ class Win32Timer final : public PlatformTimer {
     if (start != start_) return;
     if (onClock_) {
       const std::int64_t wall = utcMicroseconds();
-      ClockStep step = clockStep(targetUs_, intervalUs_, wall, kClockEarlyToleranceUs);
-      if (step.deliver && intervalUs_ != secondsIntervalUs_) {
-        intervalUs_ = secondsIntervalUs_;
-        step = clockStep(targetUs_, intervalUs_, wall, kClockEarlyToleranceUs);
-      }
+      const ClockStep step = clockStep(targetUs_, intervalUs_, wall, kClockEarlyToleranceUs);
       targetUs_ = step.target;
       armForTarget(wall);
       if (!step.deliver) return;
@@ -267,9 +263,8 @@ class Win32Timer final : public PlatformTimer {
   LPARAM start_ = 0;
   bool onClock_ = false;
   std::int64_t intervalUs_ = kMicrosecondsPerMs;
-  std::int64_t dueUs_ = 0;              // repeating: the due time the waiter is armed with
-  std::int64_t targetUs_ = 0;           // on the clock: the wall clock's multiple waited for
-  std::int64_t secondsIntervalUs_ = 0;  // on the clock: the interval after the first tick
+  std::int64_t dueUs_ = 0;     // repeating: the due time the waiter is armed with
+  std::int64_t targetUs_ = 0;  // on the clock: the wall clock's multiple waited for
   bool running_ = false;
   bool heldBack_ = false;
 };
