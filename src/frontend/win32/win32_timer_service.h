@@ -6,6 +6,8 @@
 
 namespace reminder {
 
+class TimerWindow;
+
 // Timers of the thread that makes the service (the user interface's), delivered by whatever
 // message loop runs there, a message box's too. Each tick is scheduled against its due time
 // on the performance counter and waited for with a high-resolution waitable timer, so the
@@ -23,10 +25,8 @@ class Win32TimerService final : public TimerService {
 
   [[nodiscard]] std::unique_ptr<PlatformTimer> create(std::function<void()> tick) override;
 
-  class Scheduler;
-
  private:
-  std::shared_ptr<Scheduler> scheduler_;
+  std::shared_ptr<TimerWindow> window_;
 };
 
 }  // namespace reminder
