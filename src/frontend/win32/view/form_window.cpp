@@ -1,14 +1,15 @@
-#include "platform/win32/view/form_window.h"
+#include "frontend/win32/view/form_window.h"
 
 #include <algorithm>
+#include <optional>
 
-#include "controls/form.h"
-#include "controls/frame.h"
-#include "controls/line.h"
-#include "platform/win32/view/accessible_name.h"
-#include "platform/windows/wide_text.h"
-#include "presentation/accessible_names.h"
-#include "presentation/tab_order.h"
+#include "frontend/shared/accessible_names.h"
+#include "frontend/shared/tab_order.h"
+#include "frontend/win32/view/accessible_name.h"
+#include "model/controls/form.h"
+#include "model/controls/frame.h"
+#include "model/controls/line.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder::view {
 
@@ -291,6 +292,15 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
 }
 
 LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  std::optional<LRESULT> result = fromControl(message, wParam, lParam);
+  if (!result) result = paint(message, wParam);
+  if (!result) result = fromFrame(message, wParam, lParam);
+  return result ? *result : DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+// What the child windows and the menu send: commands, notifications, their colours and the
+// cursor over them.
+std::optional<LRESULT> FormWindow::fromControl(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
@@ -306,10 +316,8 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (ChildControl* child = childOf(header->hwndFrom)) {
-        if (const std::optional<LRESULT> result = child->notify(*header)) return *result;
-      }
-      break;
+      if (ChildControl* child = childOf(header->hwndFrom)) return child->notify(*header);
+      return std::nullopt;
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
@@ -318,7 +326,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (ChildControl* child = childOf(reinterpret_cast<HWND>(lParam))) {
         return reinterpret_cast<LRESULT>(child->colors(reinterpret_cast<HDC>(wParam)));
       }
-      break;
+      return std::nullopt;
     case WM_SETCURSOR:
       if (ChildControl* child = childOf(reinterpret_cast<HWND>(wParam))) {
         if (const HCURSOR cursor = child->cursor()) {
@@ -326,7 +334,15 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
           return TRUE;
         }
       }
-      break;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The client area: the form's background and its lines.
+std::optional<LRESULT> FormWindow::paint(UINT message, WPARAM wParam) {
+  switch (message) {
     case WM_ERASEBKGND: {
       RECT client{};
       GetClientRect(hwnd_, &client);
@@ -342,6 +358,15 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       EndPaint(hwnd_, &paint);
       return 0;
     }
+    default:
+      return std::nullopt;
+  }
+}
+
+// What the desktop does to the frame: closing, minimising and restoring, activating, moving
+// to a monitor of another DPI.
+std::optional<LRESULT> FormWindow::fromFrame(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
     case WM_CLOSE:
       // The form's behaviour decides whether it goes; the frame never destroys it.
       form_.requestClose();
@@ -355,26 +380,31 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_ACTIVATE:
-      // The focus comes back to the control that had it when the window was left.
       if (LOWORD(wParam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
         if (focus != nullptr && IsChild(hwnd_, focus) != FALSE) lastFocus_ = focus;
-      } else if (lastFocus_ != nullptr && IsWindowVisible(lastFocus_) != FALSE &&
-                 IsWindowEnabled(lastFocus_) != FALSE) {
-        SetFocus(lastFocus_);
-      } else if (const HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
-        SetFocus(first);
       } else {
-        SetFocus(hwnd_);
+        restoreFocus();
       }
       return 0;
     case WM_DPICHANGED:
       changeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
-      break;
+      return std::nullopt;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+// The focus comes back to the control that had it when the window was left.
+void FormWindow::restoreFocus() {
+  if (lastFocus_ != nullptr && IsWindowVisible(lastFocus_) != FALSE &&
+      IsWindowEnabled(lastFocus_) != FALSE) {
+    SetFocus(lastFocus_);
+  } else if (const HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
+    SetFocus(first);
+  } else {
+    SetFocus(hwnd_);
+  }
 }
 
 }  // namespace reminder::view

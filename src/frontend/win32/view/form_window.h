@@ -1,12 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
-#include "platform/win32/view/appearance.h"
-#include "platform/win32/view/child_control.h"
-#include "platform/win32/view/menu_bar.h"
-#include "platform/win32/view/win32_headers.h"
+#include "frontend/win32/view/appearance.h"
+#include "frontend/win32/view/child_control.h"
+#include "frontend/win32/view/menu_bar.h"
+#include "frontend/win32/view/win32_headers.h"
 
 namespace reminder {
 class Form;
@@ -40,6 +41,10 @@ class FormWindow {
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> fromControl(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> paint(UINT message, WPARAM wParam);
+  std::optional<LRESULT> fromFrame(UINT message, WPARAM wParam, LPARAM lParam);
+  void restoreFocus();
 
   void buildControls();
   void orderForKeyboard();
