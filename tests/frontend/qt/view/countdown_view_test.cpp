@@ -2,12 +2,13 @@
 // and the windows on screen while it runs and when time is up.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
-#include "gui_fixture.h"
+#include "frontend/qt/view/gui_fixture.h"
 
 namespace reminder::test {
 namespace {
@@ -40,8 +41,11 @@ int inkOfWhole(const QString& text, const QFont& font) {
 class CountdownViewTest : public GuiTest {
  protected:
   view::FormWindow* window(const Form& form) { return &windowOf(form); }
+  // Into the build's screenshots, wherever the test is run from.
   void snapshot(const Form& form, const QString& name) {
-    windowOf(form).grab().save(QStringLiteral("countdown-%1.png").arg(name));
+    const QDir folder(QStringLiteral(REMINDER_SCREENSHOTS_DIR));
+    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+    windowOf(form).grab().save(folder.filePath(QStringLiteral("countdown-%1.png").arg(name)));
   }
 };
 
