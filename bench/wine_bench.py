@@ -54,7 +54,7 @@ def build(program: Path | None) -> dict[str, Path]:
     subprocess.run(
         ["cmake", "-S", ROOT, "-B", BUILD, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=MinSizeRel",
          f"-DCMAKE_TOOLCHAIN_FILE={ROOT / 'cmake' / 'mingw-w64-x86_64.cmake'}",
-         "-DREMINDER_WITH_QT=OFF", "-DREMINDER_WITH_TESTS=ON",
+         "-DREMINDER_WITH_TESTS=ON",
          *(["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else [])],
         check=True, stdout=subprocess.DEVNULL)
     targets = ["reference_win32", "countdown_timing", "stand_in"]

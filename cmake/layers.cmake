@@ -1,13 +1,13 @@
 # The program is built as a stack of libraries, each seeing only the headers of what it links:
-#   controls <- forms <- context (with the platform interfaces) <- behaviour modules <- app
-#   <- front ends and main.
+#   model (controls <- forms <- context, with the platform interfaces) <- behaviour modules
+#   <- app <- front end (frontend/qt or frontend/win32, over frontend/shared and system/).
 # A library's headers are exposed file by file in a folder of its own under layers/, and
 # that folder is its only include directory, so an include of a header from a layer above
 # (or from a module it does not link) fails to build.
 #
 #   reminder_layer(NAME [SOURCES files...] [HEADERS files...] [DEPENDS libraries...])
 # HEADERS default to the *.h beside the calling CMakeLists.txt; they are included by their
-# path below src/ ("countdown/countdown.h"). A layer without SOURCES is header-only.
+# path below src/ ("behaviour/countdown/countdown.h"). A layer without SOURCES is header-only.
 set(REMINDER_LAYERS_DIR ${PROJECT_BINARY_DIR}/layers)
 
 function(reminder_layer name)

@@ -13,7 +13,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DREMINDER_WITH_QT=OFF -DREMINDER_WITH_TESTS=OFF "${launcher[@]}"
+  -DREMINDER_WITH_TESTS=OFF "${launcher[@]}"
 cmake --build "$build" --target reminder_windows_program
 
 program="$build/bin/KAVELTO Time Reminder.exe"

@@ -6,20 +6,20 @@
 #include <QTimer>
 #include <iostream>
 
-#include "app/program.h"
-#include "platform/freedesktop/freedesktop_attention.h"
-#include "platform/native/immediate_exit.h"
-#include "platform/posix/boot_clock.h"
-#include "platform/posix/logind_power.h"
-#include "platform/posix/posix_command_starter.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/qt_process_watcher.h"
-#include "platform/qt/qt_clock.h"
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_regional.h"
-#include "platform/qt/qt_timer_service.h"
-#include "platform/qt/view/form_window.h"
-#include "platform/qt/view/qt_view.h"
+#include "behaviour/app/program.h"
+#include "frontend/qt/freedesktop/freedesktop_attention.h"
+#include "frontend/qt/freedesktop/logind_power.h"
+#include "frontend/qt/posix_command_starter.h"
+#include "frontend/qt/qt_clock.h"
+#include "frontend/qt/qt_dialogs.h"
+#include "frontend/qt/qt_process_watcher.h"
+#include "frontend/qt/qt_regional.h"
+#include "frontend/qt/qt_timer_service.h"
+#include "frontend/qt/view/form_window.h"
+#include "frontend/qt/view/qt_view.h"
+#include "system/immediate_exit.h"
+#include "system/linux/boot_clock.h"
+#include "system/linux/posix_file_system.h"
 
 int main(int argc, char* argv[]) {
   using namespace reminder;

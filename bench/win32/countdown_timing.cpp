@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/win32/precise_time.h"
-#include "platform/win32/win32_timer_service.h"
+#include "frontend/win32/win32_timer_service.h"
+#include "system/windows/precise_time.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/native/immediate_exit.h"
+#include "system/immediate_exit.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "alarm/alarm_user.h"
-#include "expiry/expiry_sequence.h"
+#include "behaviour/alarm/alarm_user.h"
+#include "behaviour/expiry/expiry_sequence.h"
 #include "support/invariants.h"
 
 namespace reminder::test {

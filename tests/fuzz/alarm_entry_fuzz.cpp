@@ -1,7 +1,7 @@
 // The alarm's hour, minute and second fields and the AM/PM choice through Start, under every
 // clock format. Start either refuses the entry with its message and changes nothing, or arms
 // a target that the clock shows, naming the entered time, and goes off there.
-#include "alarm/arming.h"
+#include "behaviour/alarm/arming.h"
 #include "fuzz/fuzz_support.h"
 
 namespace reminder::fuzz {

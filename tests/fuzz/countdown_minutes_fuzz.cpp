@@ -2,9 +2,9 @@
 // refuses it with its message and changes nothing, or starts a countdown that lowers the
 // field by one each minute down to "0", where the reminder comes (or the computer is shut
 // down). Cancel, typing, the language and the auto shutdown switch may come in between.
-#include "countdown/countdown.h"
+#include "behaviour/countdown/countdown.h"
+#include "behaviour/options/auto_shutdown.h"
 #include "fuzz/fuzz_support.h"
-#include "options/auto_shutdown.h"
 
 namespace reminder::fuzz {
 namespace {

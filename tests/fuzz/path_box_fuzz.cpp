@@ -4,9 +4,9 @@
 // keeps every word the user wrote, as written: no shell, no expansion.
 #include <QString>
 
-#include "expiry/expiry_sequence.h"
+#include "behaviour/expiry/expiry_sequence.h"
+#include "frontend/qt/command_line.h"
 #include "fuzz/fuzz_support.h"
-#include "platform/posix/command_line.h"
 
 namespace reminder::fuzz {
 namespace {

@@ -2,7 +2,7 @@
 // walking drives and folders and picking files in any order. The file list shows the open
 // folder's programs, the folders above lead back to a drive, and a picked file's path is
 // its folder, one separator and its name.
-#include "expiry/expiry_sequence.h"
+#include "behaviour/expiry/expiry_sequence.h"
 #include "fuzz/fuzz_support.h"
 
 namespace reminder::fuzz {

@@ -2,8 +2,8 @@
 // minus signs. A number read is written back as a text that reads as the same number, in
 // Latin digits; and a countdown started from the text under that locale lowers its minutes
 // field to the next number and, from one minute, reaches "0".
+#include "frontend/qt/qt_regional.h"
 #include "fuzz/fuzz_support.h"
-#include "platform/qt/qt_regional.h"
 
 namespace reminder::fuzz {
 namespace {

@@ -1,4 +1,4 @@
 // A behaviour module may use the module below it, the windows and the controls.
-#include "controls/form.h"
-#include "forms/form1.h"
-#include "options/auto_shutdown.h"
+#include "behaviour/options/auto_shutdown.h"
+#include "model/controls/form.h"
+#include "model/forms/form1.h"

@@ -1,2 +1,2 @@
 // The options are below the countdown, so they must not see it.
-#include "countdown/countdown.h"
+#include "behaviour/countdown/countdown.h"

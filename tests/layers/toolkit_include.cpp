@@ -1,2 +1,2 @@
 // Behaviour never sees a front end.
-#include "platform/qt/view/qt_view.h"
+#include "frontend/qt/view/qt_view.h"

@@ -1,2 +1,2 @@
 // A behaviour module must not reach the start-up layer above it.
-#include "app/program.h"
+#include "behaviour/app/program.h"

@@ -10,7 +10,7 @@
 #include <map>
 #include <random>
 
-#include "expiry/shutdown_step.h"
+#include "behaviour/expiry/shutdown_step.h"
 #include "support/invariants.h"
 
 #if defined(__SANITIZE_ADDRESS__)

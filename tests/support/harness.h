@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/program.h"
+#include "behaviour/app/program.h"
 #include "support/fake_file_system.h"
 #include "support/fake_power.h"
 #include "support/fake_process.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "lang/language.h"
-#include "options/auto_shutdown.h"
+#include "behaviour/lang/language.h"
+#include "behaviour/options/auto_shutdown.h"
 
 namespace reminder::test {
 

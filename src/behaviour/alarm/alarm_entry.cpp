@@ -1,4 +1,4 @@
-#include "alarm/alarm_entry.h"
+#include "behaviour/alarm/alarm_entry.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The alarm time as the user enters it: hour, minute and second fields, the AM/PM choice,
 // and the composed time that Start builds from them.

@@ -1,8 +1,8 @@
-#include "alarm/arming.h"
+#include "behaviour/alarm/arming.h"
 
-#include "alarm/alarm_entry.h"
-#include "alarm/clock.h"
-#include "options/auto_shutdown.h"
+#include "behaviour/alarm/alarm_entry.h"
+#include "behaviour/alarm/clock.h"
+#include "behaviour/options/auto_shutdown.h"
 
 namespace reminder::alarm {
 

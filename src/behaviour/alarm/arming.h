@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // Arming the alarm with Start, disarming it with Cancel, and the Cancel button that
 // follows whether an alarm is armed.

@@ -1,4 +1,4 @@
-#include "alarm/clock.h"
+#include "behaviour/alarm/clock.h"
 
 namespace reminder::clock {
 

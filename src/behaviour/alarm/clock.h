@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The live clock: ten times a second the clock label is written with the time of day in
 // the user's regional format; the label changes, and repaints, once a second.

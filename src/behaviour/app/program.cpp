@@ -1,7 +1,7 @@
-#include "app/program.h"
+#include "behaviour/app/program.h"
 
-#include "app/shell.h"
-#include "app/wiring.h"
+#include "behaviour/app/shell.h"
+#include "behaviour/app/wiring.h"
 
 namespace reminder {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/timer_binding.h"
-#include "context/context.h"
+#include "behaviour/app/timer_binding.h"
+#include "model/context/context.h"
 
 namespace reminder {
 

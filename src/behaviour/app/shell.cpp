@@ -1,7 +1,7 @@
-#include "app/shell.h"
+#include "behaviour/app/shell.h"
 
-#include "forms/credits.h"
-#include "options/auto_shutdown.h"
+#include "behaviour/options/auto_shutdown.h"
+#include "model/forms/credits.h"
 
 namespace reminder::shell {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The main window's own commands: start-up, Minimize, Exit, Help and About.
 namespace reminder::shell {

@@ -1,4 +1,4 @@
-#include "app/timer_binding.h"
+#include "behaviour/app/timer_binding.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "controls/form.h"
+#include "model/controls/form.h"
 #include "platform/monotonic_clock.h"
 #include "platform/timer_service.h"
 

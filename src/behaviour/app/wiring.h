@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 namespace reminder {
 

@@ -1,9 +1,9 @@
-#include "countdown/countdown.h"
+#include "behaviour/countdown/countdown.h"
 
 #include <algorithm>
 #include <array>
 
-#include "options/auto_shutdown.h"
+#include "behaviour/options/auto_shutdown.h"
 
 namespace reminder::countdown {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The minute countdown: Start and Cancel, the one-second tick that runs the seconds counter
 // from 60 to 0 and lowers the minutes field at each roll-over, and the four-armed indicator.

@@ -1,8 +1,8 @@
-#include "expiry/alarm_trigger.h"
+#include "behaviour/expiry/alarm_trigger.h"
 
-#include "alarm/arming.h"
-#include "alarm/clock.h"
-#include "expiry/expiry_sequence.h"
+#include "behaviour/alarm/arming.h"
+#include "behaviour/alarm/clock.h"
+#include "behaviour/expiry/expiry_sequence.h"
 
 namespace reminder::expiry {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The alarm goes off when the clock shows the armed target.
 namespace reminder::expiry {

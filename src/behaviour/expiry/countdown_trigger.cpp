@@ -1,7 +1,7 @@
-#include "expiry/countdown_trigger.h"
+#include "behaviour/expiry/countdown_trigger.h"
 
-#include "countdown/countdown.h"
-#include "expiry/expiry_sequence.h"
+#include "behaviour/countdown/countdown.h"
+#include "behaviour/expiry/expiry_sequence.h"
 
 namespace reminder::expiry {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The countdown's end: the minutes field's change handler, which runs the expiry when a
 // running countdown lowers the field to "0", and otherwise decides whether Start can be

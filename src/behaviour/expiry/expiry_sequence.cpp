@@ -1,8 +1,8 @@
-#include "expiry/expiry_sequence.h"
+#include "behaviour/expiry/expiry_sequence.h"
 
-#include "expiry/shutdown_step.h"
-#include "options/auto_close.h"
-#include "options/auto_shutdown.h"
+#include "behaviour/expiry/shutdown_step.h"
+#include "behaviour/options/auto_close.h"
+#include "behaviour/options/auto_shutdown.h"
 
 namespace reminder::expiry {
 

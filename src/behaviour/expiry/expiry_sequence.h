@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // What happens when time is up, the same for the countdown and the alarm.
 namespace reminder::expiry {

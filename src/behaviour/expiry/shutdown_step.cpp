@@ -1,4 +1,4 @@
-#include "expiry/shutdown_step.h"
+#include "behaviour/expiry/shutdown_step.h"
 
 namespace reminder::expiry {
 

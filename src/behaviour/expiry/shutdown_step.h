@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "expiry/expiry_sequence.h"
+#include "behaviour/expiry/expiry_sequence.h"
 
 // The first step of the expiry sequence with auto shutdown on.
 namespace reminder::expiry {

@@ -1,4 +1,4 @@
-#include "expiry/time_up_window.h"
+#include "behaviour/expiry/time_up_window.h"
 
 namespace reminder::timeup {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The Time Up window puts itself away when its OK picture is clicked, or its frame closed.
 namespace reminder::timeup {

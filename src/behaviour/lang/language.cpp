@@ -1,4 +1,4 @@
-#include "lang/language.h"
+#include "behaviour/lang/language.h"
 
 namespace reminder::language {
 

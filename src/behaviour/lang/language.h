@@ -3,7 +3,7 @@
 #include <array>
 #include <variant>
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // Switches the captions of the main window between English and Indonesian.
 namespace reminder::language {

@@ -1,4 +1,4 @@
-#include "options/auto_close.h"
+#include "behaviour/options/auto_close.h"
 
 namespace reminder::autoclose {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The auto-close choice: which players an expiry closes, picked in Form3 and confirmed with
 // its "OK" box.

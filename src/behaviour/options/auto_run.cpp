@@ -1,6 +1,6 @@
-#include "options/auto_run.h"
+#include "behaviour/options/auto_run.h"
 
-#include "controls/file_lists.h"
+#include "model/controls/file_lists.h"
 
 namespace reminder::autorun {
 

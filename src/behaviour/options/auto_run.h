@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The auto-run choice: one program that starts about a second after an expiry, picked in
 // Form2 by walking drives and folders, or typed into its path box as a command line.

@@ -1,4 +1,4 @@
-#include "options/auto_shutdown.h"
+#include "behaviour/options/auto_shutdown.h"
 
 namespace reminder::autoshutdown {
 

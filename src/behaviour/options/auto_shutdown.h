@@ -1,6 +1,6 @@
 #pragma once
 
-#include "context/context.h"
+#include "model/context/context.h"
 
 // The one switch that decides whether an expiry shuts the computer down: the check marks
 // of Auto Shutdown > On / Off, spelled out by the status line.

@@ -1,4 +1,4 @@
-#include "platform/posix/command_line.h"
+#include "frontend/qt/command_line.h"
 
 #include <QProcess>
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/posix/command_translation.h"
+#include "system/linux/command_translation.h"
 
 namespace reminder {
 

@@ -1,41 +1,22 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/program.h"
-#include "forms/credits.h"
-#include "platform/native/immediate_exit.h"
-#include "platform/qt/qt_clock.h"
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_regional.h"
-#include "platform/qt/qt_timer_service.h"
-#include "platform/qt/view/caret_blink_timeout.h"
-#include "platform/qt/view/qt_view.h"
+#include "behaviour/app/program.h"
+#include "frontend/qt/freedesktop/freedesktop_attention.h"
+#include "frontend/qt/freedesktop/logind_power.h"
+#include "frontend/qt/posix_command_starter.h"
+#include "frontend/qt/qt_clock.h"
+#include "frontend/qt/qt_dialogs.h"
+#include "frontend/qt/qt_process_watcher.h"
+#include "frontend/qt/qt_regional.h"
+#include "frontend/qt/qt_timer_service.h"
+#include "frontend/qt/view/caret_blink_timeout.h"
+#include "frontend/qt/view/qt_view.h"
+#include "model/forms/credits.h"
 #include "program_identity.h"
-
-#ifdef _WIN32
-#include "platform/windows/windows_command_starter.h"
-#include "platform/windows/windows_file_system.h"
-#include "platform/windows/windows_power.h"
-using SystemCommandStarter = reminder::WindowsCommandStarter;
-using SystemFileSystem = reminder::WindowsFileSystem;
-using SystemPower = reminder::WindowsPower;
-// Still to come with the Windows front end: a process watcher and a clock that counts sleep.
-using SystemProcessWatcher = reminder::WindowsProcessWatcher;
-using SystemMonotonicClock = reminder::WindowsMonotonicClock;
-#else
-#include "platform/freedesktop/freedesktop_attention.h"
-#include "platform/posix/boot_clock.h"
-#include "platform/posix/logind_power.h"
-#include "platform/posix/posix_command_starter.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/qt_process_watcher.h"
-using SystemCommandStarter = reminder::PosixCommandStarter;
-using SystemFileSystem = reminder::PosixFileSystem;
-using SystemPower = reminder::LogindPower;
-using SystemProcessWatcher = reminder::QtProcessWatcher;
-using SystemMonotonicClock = reminder::BootClock;
-using DesktopAttention = reminder::FreedesktopAttention;
-#endif
+#include "system/immediate_exit.h"
+#include "system/linux/boot_clock.h"
+#include "system/linux/posix_file_system.h"
 
 int main(int argc, char* argv[]) {
   using namespace reminder;
@@ -53,13 +34,13 @@ int main(int argc, char* argv[]) {
   QtClock clock;
   QtRegional regional;
   QtDialogs dialogs([&view](const Form* owner) { return view.dialogParent(owner); });
-  SystemCommandStarter commands;
+  PosixCommandStarter commands;
   ImmediateExit process;
-  SystemFileSystem files;
-  SystemProcessWatcher watcher;
-  SystemPower power(watcher);
-  SystemMonotonicClock monotonic;
-  DesktopAttention attention(credits::kProgramName, REMINDER_DESKTOP_FILE_NAME);
+  PosixFileSystem files;
+  QtProcessWatcher watcher;
+  LogindPower power(watcher);
+  BootClock monotonic;
+  FreedesktopAttention attention(credits::kProgramName, REMINDER_DESKTOP_FILE_NAME);
   Platform platform{timers,  clock, regional, dialogs,   commands,
                     process, files, power,    monotonic, attention};
 

@@ -1,10 +1,10 @@
-#include "platform/posix/posix_command_starter.h"
+#include "frontend/qt/posix_command_starter.h"
 
 #include <QFileInfo>
 #include <QProcess>
 
-#include "platform/posix/command_line.h"
-#include "platform/posix/command_translation.h"
+#include "frontend/qt/command_line.h"
+#include "system/linux/command_translation.h"
 
 namespace reminder {
 

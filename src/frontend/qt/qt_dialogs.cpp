@@ -1,8 +1,8 @@
-#include "platform/qt/qt_dialogs.h"
+#include "frontend/qt/qt_dialogs.h"
 
 #include <QMessageBox>
 
-#include "controls/form.h"
+#include "model/controls/form.h"
 
 namespace reminder {
 

@@ -1,10 +1,10 @@
-#include "platform/posix/qt_process_watcher.h"
+#include "frontend/qt/qt_process_watcher.h"
 
 #include <QProcess>
 #include <QTimer>
 #include <memory>
 
-#include "platform/posix/command_line.h"
+#include "frontend/qt/command_line.h"
 
 namespace reminder {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_regional.h"
+#include "frontend/qt/qt_regional.h"
 
 #include <QRegularExpression>
 #include <QTime>

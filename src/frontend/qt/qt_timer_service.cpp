@@ -1,4 +1,4 @@
-#include "platform/qt/qt_timer_service.h"
+#include "frontend/qt/qt_timer_service.h"
 
 #include <QDateTime>
 #include <QTimer>

@@ -1,18 +1,18 @@
-#include "presentation/accessible_names.h"
+#include "frontend/shared/accessible_names.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "controls/check_box.h"
-#include "controls/command_button.h"
-#include "controls/file_lists.h"
-#include "controls/frame.h"
-#include "controls/image.h"
-#include "controls/label.h"
-#include "controls/line.h"
-#include "controls/option_button.h"
-#include "controls/text_box.h"
-#include "controls/visitor.h"
+#include "model/controls/check_box.h"
+#include "model/controls/command_button.h"
+#include "model/controls/file_lists.h"
+#include "model/controls/frame.h"
+#include "model/controls/image.h"
+#include "model/controls/label.h"
+#include "model/controls/line.h"
+#include "model/controls/option_button.h"
+#include "model/controls/text_box.h"
+#include "model/controls/visitor.h"
 
 namespace reminder::presentation {
 

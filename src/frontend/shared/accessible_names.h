@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "controls/control.h"
-#include "controls/form.h"
+#include "model/controls/control.h"
+#include "model/controls/form.h"
 
 namespace reminder::presentation {
 

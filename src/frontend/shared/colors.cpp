@@ -1,4 +1,4 @@
-#include "presentation/colors.h"
+#include "frontend/shared/colors.h"
 
 namespace reminder::presentation {
 

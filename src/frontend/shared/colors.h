@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "controls/types.h"
+#include "model/controls/types.h"
 
 namespace reminder::presentation {
 

@@ -1,8 +1,8 @@
-#include "presentation/folder_name.h"
+#include "frontend/shared/folder_name.h"
 
 #include <string_view>
 
-#include "controls/file_lists.h"
+#include "model/controls/file_lists.h"
 
 namespace reminder::presentation {
 

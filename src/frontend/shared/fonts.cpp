@@ -1,4 +1,4 @@
-#include "presentation/fonts.h"
+#include "frontend/shared/fonts.h"
 
 #include <algorithm>
 #include <array>

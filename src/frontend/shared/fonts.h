@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/types.h"
-#include "presentation/geometry.h"
+#include "frontend/shared/geometry.h"
+#include "model/controls/types.h"
 
 namespace reminder::presentation {
 

@@ -1,4 +1,4 @@
-#include "presentation/geometry.h"
+#include "frontend/shared/geometry.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/types.h"
+#include "model/controls/types.h"
 
 namespace reminder::presentation {
 

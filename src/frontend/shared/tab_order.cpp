@@ -1,12 +1,12 @@
-#include "presentation/tab_order.h"
+#include "frontend/shared/tab_order.h"
 
 #include <algorithm>
 
-#include "controls/check_box.h"
-#include "controls/command_button.h"
-#include "controls/file_lists.h"
-#include "controls/option_button.h"
-#include "controls/text_box.h"
+#include "model/controls/check_box.h"
+#include "model/controls/command_button.h"
+#include "model/controls/file_lists.h"
+#include "model/controls/option_button.h"
+#include "model/controls/text_box.h"
 
 namespace reminder::presentation {
 

@@ -1,18 +1,18 @@
 #include <objbase.h>
 
-#include "app/program.h"
-#include "platform/native/immediate_exit.h"
-#include "platform/win32/view/win32_view.h"
-#include "platform/win32/win32_attention.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_monotonic_clock.h"
-#include "platform/win32/win32_process_watcher.h"
-#include "platform/win32/win32_regional.h"
-#include "platform/win32/win32_timer_service.h"
-#include "platform/windows/windows_command_starter.h"
-#include "platform/windows/windows_file_system.h"
-#include "platform/windows/windows_power.h"
+#include "behaviour/app/program.h"
+#include "frontend/win32/view/win32_view.h"
+#include "frontend/win32/win32_attention.h"
+#include "frontend/win32/win32_dialogs.h"
+#include "frontend/win32/win32_process_watcher.h"
+#include "frontend/win32/win32_timer_service.h"
+#include "system/immediate_exit.h"
+#include "system/windows/windows_clock.h"
+#include "system/windows/windows_command_starter.h"
+#include "system/windows/windows_file_system.h"
+#include "system/windows/windows_monotonic_clock.h"
+#include "system/windows/windows_power.h"
+#include "system/windows/windows_regional.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
@@ -22,15 +22,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
 
   view::Win32View view(instance);
   Win32TimerService timers;
-  Win32Clock clock;
-  Win32Regional regional;
+  WindowsClock clock;
+  WindowsRegional regional;
   Win32Dialogs dialogs([&view](const Form* owner) { return view.dialogOwner(owner); });
   WindowsCommandStarter commands;
   ImmediateExit process;
   WindowsFileSystem files;
   Win32ProcessWatcher watcher;
   WindowsPower power(watcher);
-  Win32MonotonicClock monotonic;
+  WindowsMonotonicClock monotonic;
   Win32Attention attention;
   Platform platform{timers,  clock, regional, dialogs,   commands,
                     process, files, power,    monotonic, attention};

@@ -1,4 +1,4 @@
-#include "platform/win32/timer_schedule.h"
+#include "frontend/win32/timer_schedule.h"
 
 namespace reminder {
 

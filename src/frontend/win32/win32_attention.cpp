@@ -1,4 +1,4 @@
-#include "platform/win32/win32_attention.h"
+#include "frontend/win32/win32_attention.h"
 
 #include <windows.h>
 // After windows.h, which it needs.

@@ -1,9 +1,9 @@
-#include "platform/win32/win32_dialogs.h"
+#include "frontend/win32/win32_dialogs.h"
 
 #include <vector>
 
-#include "controls/form.h"
-#include "platform/windows/wide_text.h"
+#include "model/controls/form.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder {
 

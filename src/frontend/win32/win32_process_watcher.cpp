@@ -1,12 +1,12 @@
-#include "platform/win32/win32_process_watcher.h"
+#include "frontend/win32/win32_process_watcher.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
 
-#include "platform/windows/system_command_lookup.h"
-#include "platform/windows/wide_text.h"
+#include "system/windows/system_command_lookup.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder {
 

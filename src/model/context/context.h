@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/windows.h"
+#include "model/forms/windows.h"
 #include "platform/platform.h"
 
 namespace reminder {

@@ -1,4 +1,4 @@
-#include "controls/check_box.h"
+#include "model/controls/check_box.h"
 
 namespace reminder {
 

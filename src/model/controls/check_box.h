@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/control.h"
-#include "controls/visitor.h"
+#include "model/controls/control.h"
+#include "model/controls/visitor.h"
 
 namespace reminder {
 

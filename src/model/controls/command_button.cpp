@@ -1,4 +1,4 @@
-#include "controls/command_button.h"
+#include "model/controls/command_button.h"
 
 namespace reminder {
 

@@ -1,6 +1,6 @@
-#include "controls/control.h"
+#include "model/controls/control.h"
 
-#include "controls/form.h"
+#include "model/controls/form.h"
 
 namespace reminder {
 

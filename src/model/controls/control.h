@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "controls/types.h"
+#include "model/controls/types.h"
 
 namespace reminder {
 

@@ -1,4 +1,4 @@
-#include "controls/file_lists.h"
+#include "model/controls/file_lists.h"
 
 namespace reminder {
 

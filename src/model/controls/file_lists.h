@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "controls/control.h"
-#include "controls/visitor.h"
+#include "model/controls/control.h"
+#include "model/controls/visitor.h"
 
 namespace reminder {
 

@@ -1,4 +1,4 @@
-#include "controls/form.h"
+#include "model/controls/form.h"
 
 namespace reminder {
 

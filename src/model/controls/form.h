@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/control.h"
-#include "controls/menu_item.h"
-#include "controls/timer.h"
+#include "model/controls/control.h"
+#include "model/controls/menu_item.h"
+#include "model/controls/timer.h"
 
 namespace reminder {
 

@@ -1,4 +1,4 @@
-#include "controls/label.h"
+#include "model/controls/label.h"
 
 namespace reminder {
 

@@ -1,6 +1,6 @@
-#include "controls/menu_item.h"
+#include "model/controls/menu_item.h"
 
-#include "controls/form.h"
+#include "model/controls/form.h"
 
 namespace reminder {
 

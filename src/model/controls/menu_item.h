@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/control.h"
+#include "model/controls/control.h"
 
 namespace reminder {
 

@@ -1,6 +1,6 @@
-#include "controls/option_button.h"
+#include "model/controls/option_button.h"
 
-#include "controls/form.h"
+#include "model/controls/form.h"
 
 namespace reminder {
 

@@ -1,4 +1,4 @@
-#include "controls/text_box.h"
+#include "model/controls/text_box.h"
 
 namespace reminder {
 

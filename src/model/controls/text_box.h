@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "controls/control.h"
-#include "controls/visitor.h"
+#include "model/controls/control.h"
+#include "model/controls/visitor.h"
 
 namespace reminder {
 

@@ -1,6 +1,6 @@
-#include "controls/timer.h"
+#include "model/controls/timer.h"
 
-#include "controls/form.h"
+#include "model/controls/form.h"
 
 namespace reminder {
 

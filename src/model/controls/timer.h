@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "controls/control.h"
+#include "model/controls/control.h"
 
 namespace reminder {
 

@@ -1,7 +1,7 @@
-#include "forms/form1.h"
+#include "model/forms/form1.h"
 
-#include "forms/credits.h"
-#include "forms/look.h"
+#include "model/forms/credits.h"
+#include "model/forms/look.h"
 
 namespace reminder {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "controls/check_box.h"
-#include "controls/command_button.h"
-#include "controls/form.h"
-#include "controls/frame.h"
-#include "controls/label.h"
-#include "controls/line.h"
-#include "controls/option_button.h"
-#include "controls/text_box.h"
+#include "model/controls/check_box.h"
+#include "model/controls/command_button.h"
+#include "model/controls/form.h"
+#include "model/controls/frame.h"
+#include "model/controls/label.h"
+#include "model/controls/line.h"
+#include "model/controls/option_button.h"
+#include "model/controls/text_box.h"
 
 namespace reminder {
 

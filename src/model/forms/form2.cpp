@@ -1,6 +1,6 @@
-#include "forms/form2.h"
+#include "model/forms/form2.h"
 
-#include "forms/look.h"
+#include "model/forms/look.h"
 
 namespace reminder {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/check_box.h"
-#include "controls/command_button.h"
-#include "controls/file_lists.h"
-#include "controls/form.h"
-#include "controls/text_box.h"
+#include "model/controls/check_box.h"
+#include "model/controls/command_button.h"
+#include "model/controls/file_lists.h"
+#include "model/controls/form.h"
+#include "model/controls/text_box.h"
 
 namespace reminder {
 

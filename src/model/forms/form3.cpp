@@ -1,6 +1,6 @@
-#include "forms/form3.h"
+#include "model/forms/form3.h"
 
-#include "forms/look.h"
+#include "model/forms/look.h"
 
 namespace reminder {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/check_box.h"
-#include "controls/command_button.h"
-#include "controls/form.h"
-#include "controls/label.h"
-#include "controls/text_box.h"
+#include "model/controls/check_box.h"
+#include "model/controls/command_button.h"
+#include "model/controls/form.h"
+#include "model/controls/label.h"
+#include "model/controls/text_box.h"
 
 namespace reminder {
 

@@ -1,6 +1,6 @@
-#include "forms/frm_splash.h"
+#include "model/forms/frm_splash.h"
 
-#include "forms/look.h"
+#include "model/forms/look.h"
 
 namespace reminder {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/form.h"
-#include "controls/image.h"
-#include "controls/label.h"
+#include "model/controls/form.h"
+#include "model/controls/image.h"
+#include "model/controls/label.h"
 
 namespace reminder {
 

@@ -3,10 +3,10 @@
 #include <functional>
 #include <memory>
 
-#include "forms/form1.h"
-#include "forms/form2.h"
-#include "forms/form3.h"
-#include "forms/frm_splash.h"
+#include "model/forms/form1.h"
+#include "model/forms/form2.h"
+#include "model/forms/form3.h"
+#include "model/forms/frm_splash.h"
 
 namespace reminder {
 

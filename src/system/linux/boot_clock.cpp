@@ -1,4 +1,4 @@
-#include "platform/posix/boot_clock.h"
+#include "system/linux/boot_clock.h"
 
 #include <ctime>
 

@@ -1,4 +1,4 @@
-#include "platform/posix/command_translation.h"
+#include "system/linux/command_translation.h"
 
 #include <sstream>
 

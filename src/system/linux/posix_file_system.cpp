@@ -1,4 +1,4 @@
-#include "platform/posix/posix_file_system.h"
+#include "system/linux/posix_file_system.h"
 
 #include <pwd.h>
 #include <unistd.h>

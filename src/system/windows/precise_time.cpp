@@ -1,4 +1,4 @@
-#include "platform/win32/precise_time.h"
+#include "system/windows/precise_time.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

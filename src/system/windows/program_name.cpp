@@ -1,4 +1,4 @@
-#include "platform/windows/program_name.h"
+#include "system/windows/program_name.h"
 
 #include <cwctype>
 

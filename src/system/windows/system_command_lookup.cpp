@@ -1,4 +1,4 @@
-#include "platform/windows/system_command_lookup.h"
+#include "system/windows/system_command_lookup.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "platform/windows/program_name.h"
+#include "system/windows/program_name.h"
 
 namespace reminder {
 

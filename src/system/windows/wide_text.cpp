@@ -1,4 +1,4 @@
-#include "platform/windows/wide_text.h"
+#include "system/windows/wide_text.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

@@ -1,11 +1,11 @@
-#include "platform/win32/win32_clock.h"
+#include "system/windows/windows_clock.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
 
-#include "platform/win32/precise_time.h"
+#include "system/windows/precise_time.h"
 
 namespace reminder {
 
@@ -46,7 +46,7 @@ std::int64_t zoneOffsetMs(std::int64_t unixMs) {
 
 }  // namespace
 
-TimeOfDay Win32Clock::now() const {
+TimeOfDay WindowsClock::now() const {
   const std::int64_t utcMs = floorDiv(utcMicroseconds(), 1000);
   const std::int64_t minute = floorDiv(utcMs, kMsPerMinute);
   if (minute != offsetMinute_) {

@@ -8,7 +8,7 @@ namespace reminder {
 
 // The local time of day, to the millisecond, from the same precise system time the timers on
 // the clock wait for, so a tick at a new second always finds the new second.
-class Win32Clock final : public Clock {
+class WindowsClock final : public Clock {
  public:
   [[nodiscard]] TimeOfDay now() const override;
 

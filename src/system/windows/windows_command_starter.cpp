@@ -1,12 +1,12 @@
-#include "platform/windows/windows_command_starter.h"
+#include "system/windows/windows_command_starter.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
 
-#include "platform/windows/system_command_lookup.h"
-#include "platform/windows/wide_text.h"
+#include "system/windows/system_command_lookup.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder {
 

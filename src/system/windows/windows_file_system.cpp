@@ -1,4 +1,4 @@
-#include "platform/windows/windows_file_system.h"
+#include "system/windows/windows_file_system.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -9,8 +9,8 @@
 #include <cwchar>
 
 #include "platform/reading_order.h"
-#include "platform/windows/program_name.h"
-#include "platform/windows/wide_text.h"
+#include "system/windows/program_name.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder {
 

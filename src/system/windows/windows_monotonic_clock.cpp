@@ -1,10 +1,10 @@
-#include "platform/win32/win32_monotonic_clock.h"
+#include "system/windows/windows_monotonic_clock.h"
 
-#include "platform/win32/precise_time.h"
+#include "system/windows/precise_time.h"
 
 namespace reminder {
 
-std::int64_t Win32MonotonicClock::nowMs() const {
+std::int64_t WindowsMonotonicClock::nowMs() const {
   return counterMicroseconds() / 1000;
 }
 

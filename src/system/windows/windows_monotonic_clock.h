@@ -5,7 +5,7 @@
 namespace reminder {
 
 // The performance counter, which keeps counting while the computer sleeps.
-class Win32MonotonicClock final : public MonotonicClock {
+class WindowsMonotonicClock final : public MonotonicClock {
  public:
   [[nodiscard]] std::int64_t nowMs() const override;
 };

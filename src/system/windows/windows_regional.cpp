@@ -1,4 +1,4 @@
-#include "platform/win32/win32_regional.h"
+#include "system/windows/windows_regional.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/windows/wide_text.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder {
 
@@ -36,12 +36,12 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-Win32Regional::Win32Regional() : Win32Regional(std::wstring()) {}
+WindowsRegional::WindowsRegional() : WindowsRegional(std::wstring()) {}
 
-Win32Regional::Win32Regional(std::wstring localeName)
+WindowsRegional::WindowsRegional(std::wstring localeName)
     : localeName_(std::move(localeName)), decimal_(decimalSeparator(localeName_)) {}
 
-std::optional<double> Win32Regional::toNumber(std::string_view text) const {
+std::optional<double> WindowsRegional::toNumber(std::string_view text) const {
   text = trimmed(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   // Only the regional separator counts as one; any other point or comma is not a number.
@@ -68,7 +68,7 @@ std::optional<double> Win32Regional::toNumber(std::string_view text) const {
   return value;
 }
 
-std::string Win32Regional::numberText(double value) const {
+std::string WindowsRegional::numberText(double value) const {
   // The fewest decimals that read back as the same number, in fixed notation.
   char buffer[400];  // the longest double in fixed notation has 309 digits before the point
   for (int decimals = 0; decimals <= 17; ++decimals) {
@@ -82,7 +82,7 @@ std::string Win32Regional::numberText(double value) const {
   return text;
 }
 
-std::string Win32Regional::timeText(const TimeOfDay& time) const {
+std::string WindowsRegional::timeText(const TimeOfDay& time) const {
   SYSTEMTIME moment{};
   moment.wYear = 2000;
   moment.wMonth = 1;

@@ -2,7 +2,7 @@
 // and the composed time.
 #include <gtest/gtest.h>
 
-#include "alarm/alarm_user.h"
+#include "behaviour/alarm/alarm_user.h"
 
 namespace reminder::test {
 namespace {

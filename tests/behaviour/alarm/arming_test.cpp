@@ -1,9 +1,9 @@
 // Arming the alarm with Start, its questions and its check of the entry, and Cancel.
-#include "alarm/arming.h"
+#include "behaviour/alarm/arming.h"
 
 #include <gtest/gtest.h>
 
-#include "alarm/alarm_user.h"
+#include "behaviour/alarm/alarm_user.h"
 
 namespace reminder::test {
 namespace {

@@ -1,5 +1,5 @@
 // Start-up and the main window's own commands.
-#include "app/shell.h"
+#include "behaviour/app/shell.h"
 
 #include <gtest/gtest.h>
 

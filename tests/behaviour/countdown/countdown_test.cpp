@@ -1,5 +1,5 @@
 // The minute countdown: Start, the once-a-second chain, Cancel and the indicator.
-#include "countdown/countdown_fixture.h"
+#include "behaviour/countdown/countdown_fixture.h"
 
 namespace reminder::test {
 namespace {

@@ -3,7 +3,7 @@
 // the usual handlers.
 #include <gtest/gtest.h>
 
-#include "countdown/countdown_fixture.h"
+#include "behaviour/countdown/countdown_fixture.h"
 
 namespace reminder::test {
 namespace {

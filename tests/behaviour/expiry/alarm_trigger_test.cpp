@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "alarm/alarm_user.h"
+#include "behaviour/alarm/alarm_user.h"
 
 namespace reminder::test {
 namespace {

@@ -1,5 +1,5 @@
 // The countdown's end: the minutes field reaching "0", the expiry it runs and the reset.
-#include "countdown/countdown_fixture.h"
+#include "behaviour/countdown/countdown_fixture.h"
 
 namespace reminder::test {
 namespace {

@@ -1,5 +1,5 @@
 // The one expiry sequence that the countdown and the alarm both run.
-#include "expiry/expiry_sequence.h"
+#include "behaviour/expiry/expiry_sequence.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // of the sequence runs twice.
 #include <gtest/gtest.h>
 
-#include "countdown/countdown_fixture.h"
-#include "expiry/shutdown_step.h"
-#include "options/auto_shutdown.h"
+#include "behaviour/countdown/countdown_fixture.h"
+#include "behaviour/expiry/shutdown_step.h"
+#include "behaviour/options/auto_shutdown.h"
 
 namespace reminder::test {
 namespace {

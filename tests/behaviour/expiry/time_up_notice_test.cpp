@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "alarm/alarm_user.h"
-#include "countdown/countdown_fixture.h"
-#include "expiry/expiry_sequence.h"
+#include "behaviour/alarm/alarm_user.h"
+#include "behaviour/countdown/countdown_fixture.h"
+#include "behaviour/expiry/expiry_sequence.h"
 
 namespace reminder::test {
 namespace {

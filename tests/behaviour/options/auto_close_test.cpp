@@ -1,7 +1,7 @@
 // The auto-close picker: confirming, going back, cancelling, and what an expiry closes.
 #include <gtest/gtest.h>
 
-#include "expiry/expiry_sequence.h"
+#include "behaviour/expiry/expiry_sequence.h"
 #include "support/harness.h"
 
 namespace reminder::test {

@@ -1,7 +1,7 @@
 // The auto-run picker: browsing, the path box, arming, and the start one second after expiry.
 #include <gtest/gtest.h>
 
-#include "expiry/expiry_sequence.h"
+#include "behaviour/expiry/expiry_sequence.h"
 #include "support/harness.h"
 
 namespace reminder::test {

@@ -1,5 +1,5 @@
 // The auto shutdown switch and its status line.
-#include "options/auto_shutdown.h"
+#include "behaviour/options/auto_shutdown.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <QProcess>
 
-#include "platform/qt/qt_regional.h"
+#include "frontend/qt/qt_regional.h"
 
 namespace reminder {
 namespace {

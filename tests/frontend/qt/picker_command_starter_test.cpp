@@ -7,7 +7,7 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/posix/posix_command_starter.h"
+#include "frontend/qt/posix_command_starter.h"
 
 namespace reminder {
 namespace {

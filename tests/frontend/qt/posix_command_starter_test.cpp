@@ -1,8 +1,8 @@
 // Starting the system commands through PATH, with recording stand-ins in place of the real
 // pkill: nothing here ends anything.
-#include "platform/posix/posix_command_starter.h"
+#include "frontend/qt/posix_command_starter.h"
 
-#include "stand_in_commands.h"
+#include "frontend/qt/stand_in_commands.h"
 
 namespace reminder {
 namespace {

@@ -1,6 +1,6 @@
 // The clock's time of day against Qt's own local time, in zones whose offsets are not whole
 // hours and on either side of the date line.
-#include "platform/qt/qt_clock.h"
+#include "frontend/qt/qt_clock.h"
 
 #include <gtest/gtest.h>
 

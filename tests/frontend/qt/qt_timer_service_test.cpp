@@ -3,7 +3,7 @@
 // is still waiting in a modal box is held back.
 // The bounds are wide on purpose: they catch a tick before its second or far into it, ten
 // ticks a second, or a tick re-entered, not the jitter of a busy machine.
-#include "platform/qt/qt_timer_service.h"
+#include "frontend/qt/qt_timer_service.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "event_loop_suite.h"
+#include "frontend/qt/event_loop_suite.h"
 
 namespace reminder {
 namespace {

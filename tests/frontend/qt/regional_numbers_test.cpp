@@ -1,7 +1,7 @@
 // Numbers under the real regional settings, where the countdown's "0" must still come.
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_regional.h"
+#include "frontend/qt/qt_regional.h"
 #include "support/harness.h"
 
 namespace reminder::test {

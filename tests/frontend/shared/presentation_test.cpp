@@ -4,12 +4,12 @@
 
 #include <set>
 
-#include "forms/windows.h"
-#include "presentation/accessible_names.h"
-#include "presentation/colors.h"
-#include "presentation/fonts.h"
-#include "presentation/geometry.h"
-#include "presentation/tab_order.h"
+#include "frontend/shared/accessible_names.h"
+#include "frontend/shared/colors.h"
+#include "frontend/shared/fonts.h"
+#include "frontend/shared/geometry.h"
+#include "frontend/shared/tab_order.h"
+#include "model/forms/windows.h"
 
 namespace reminder::presentation {
 namespace {

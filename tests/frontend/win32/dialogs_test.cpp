@@ -5,8 +5,8 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/win32/win32_dialogs.h"
-#include "platform/windows/wide_text.h"
+#include "frontend/win32/win32_dialogs.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder {
 namespace {

@@ -2,9 +2,9 @@
 // call still running, and the clock's first tick at once, the others as each second begins.
 #include <gtest/gtest.h>
 
-#include "platform/win32/precise_time.h"
-#include "platform/win32/win32_timer_service.h"
-#include "win32/win32_test_support.h"
+#include "frontend/win32/win32_test_support.h"
+#include "frontend/win32/win32_timer_service.h"
+#include "system/windows/precise_time.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

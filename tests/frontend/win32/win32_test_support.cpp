@@ -1,4 +1,4 @@
-#include "win32/win32_test_support.h"
+#include "frontend/win32/win32_test_support.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/timer_binding.h"
-#include "controls/form.h"
+#include "behaviour/app/timer_binding.h"
+#include "model/controls/form.h"
 #include "support/virtual_time.h"
 
 namespace reminder {

@@ -1,5 +1,5 @@
 // The program's Windows-style system command lines as this system's commands.
-#include "platform/posix/command_translation.h"
+#include "system/linux/command_translation.h"
 
 #include <gtest/gtest.h>
 #include <spawn.h>

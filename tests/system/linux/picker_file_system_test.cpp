@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/posix/posix_file_system.h"
+#include "system/linux/posix_file_system.h"
 
 namespace reminder {
 namespace {

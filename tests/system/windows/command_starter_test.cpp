@@ -9,9 +9,9 @@
 
 #include <fstream>
 
-#include "platform/windows/system_command_lookup.h"
-#include "platform/windows/windows_command_starter.h"
-#include "win32/win32_test_support.h"
+#include "frontend/win32/win32_test_support.h"
+#include "system/windows/system_command_lookup.h"
+#include "system/windows/windows_command_starter.h"
 
 namespace reminder {
 namespace {

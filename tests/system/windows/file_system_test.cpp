@@ -9,8 +9,8 @@
 
 #include <fstream>
 
-#include "platform/windows/windows_file_system.h"
-#include "win32/win32_test_support.h"
+#include "frontend/win32/win32_test_support.h"
+#include "system/windows/windows_file_system.h"
 
 namespace reminder {
 namespace {

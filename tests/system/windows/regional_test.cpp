@@ -6,16 +6,16 @@
 #endif
 #include <windows.h>
 
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_regional.h"
+#include "system/windows/windows_clock.h"
+#include "system/windows/windows_regional.h"
 
 namespace reminder {
 namespace {
 
-TEST(Win32ClockTest, ShowsTheLocalTimeOfDay) {
+TEST(WindowsClockTest, ShowsTheLocalTimeOfDay) {
   SYSTEMTIME before;
   GetLocalTime(&before);
-  const TimeOfDay now = Win32Clock().now();
+  const TimeOfDay now = WindowsClock().now();
   const auto msOfDay = [](int h, int m, int s, int ms) {
     return ((h * 60 + m) * 60 + s) * 1000 + ms;
   };
@@ -27,29 +27,29 @@ TEST(Win32ClockTest, ShowsTheLocalTimeOfDay) {
   EXPECT_LT(std::min(apart, 86'400'000 - apart), 1000) << clock << " " << local;
 }
 
-TEST(Win32RegionalTest, TheClockTextIsTheLocalesLongTimeFormat) {
-  EXPECT_EQ(Win32Regional(L"en-US").timeText({21, 5, 3}), "9:05:03 PM");
-  EXPECT_EQ(Win32Regional(L"en-US").timeText({0, 0, 0}), "12:00:00 AM");
-  EXPECT_EQ(Win32Regional(L"de-DE").timeText({9, 5, 3}), "09:05:03");
-  EXPECT_EQ(Win32Regional(L"en-GB").timeText({21, 5, 3}), "21:05:03");
+TEST(WindowsRegionalTest, TheClockTextIsTheLocalesLongTimeFormat) {
+  EXPECT_EQ(WindowsRegional(L"en-US").timeText({21, 5, 3}), "9:05:03 PM");
+  EXPECT_EQ(WindowsRegional(L"en-US").timeText({0, 0, 0}), "12:00:00 AM");
+  EXPECT_EQ(WindowsRegional(L"de-DE").timeText({9, 5, 3}), "09:05:03");
+  EXPECT_EQ(WindowsRegional(L"en-GB").timeText({21, 5, 3}), "21:05:03");
 }
 
-TEST(Win32RegionalTest, EachCallShowsTheTimeItWasGiven) {
-  const Win32Regional regional(L"en-GB");
+TEST(WindowsRegionalTest, EachCallShowsTheTimeItWasGiven) {
+  const WindowsRegional regional(L"en-GB");
   EXPECT_EQ(regional.timeText({21, 5, 3, 100}), "21:05:03");
   EXPECT_EQ(regional.timeText({21, 5, 3, 900}), "21:05:03");
   EXPECT_EQ(regional.timeText({21, 5, 4}), "21:05:04");
   EXPECT_EQ(regional.timeText({9, 5, 3}), "09:05:03");
 }
 
-TEST(Win32RegionalTest, NumbersAreReadWithTheRegionalSeparatorOnly) {
-  const Win32Regional german(L"de-DE");
+TEST(WindowsRegionalTest, NumbersAreReadWithTheRegionalSeparatorOnly) {
+  const WindowsRegional german(L"de-DE");
   EXPECT_EQ(german.toNumber("1,5"), 1.5);
   EXPECT_EQ(german.toNumber("  007 "), 7.0);
   EXPECT_EQ(german.toNumber("-3"), -3.0);
   EXPECT_EQ(german.toNumber("+3"), 3.0);
   EXPECT_FALSE(german.toNumber("1.5"));
-  const Win32Regional american(L"en-US");
+  const WindowsRegional american(L"en-US");
   EXPECT_EQ(american.toNumber("1.5"), 1.5);
   EXPECT_FALSE(american.toNumber("1,5"));
   for (const char* text : {"", "  ", "abc", "5 5", "1,000.5", "inf", "nan", "1e999", "0x10"}) {
@@ -57,13 +57,13 @@ TEST(Win32RegionalTest, NumbersAreReadWithTheRegionalSeparatorOnly) {
   }
 }
 
-TEST(Win32RegionalTest, NumbersAreWrittenShortWithLatinDigits) {
-  const Win32Regional german(L"de-DE");
+TEST(WindowsRegionalTest, NumbersAreWrittenShortWithLatinDigits) {
+  const WindowsRegional german(L"de-DE");
   EXPECT_EQ(german.numberText(59), "59");
   EXPECT_EQ(german.numberText(-1), "-1");
   EXPECT_EQ(german.numberText(2.5), "2,5");
   EXPECT_EQ(german.numberText(1e20), "100000000000000000000");
-  const Win32Regional arabic(L"ar-SA");
+  const WindowsRegional arabic(L"ar-SA");
   EXPECT_EQ(arabic.toNumber(arabic.numberText(12.5)), 12.5);
   EXPECT_EQ(arabic.numberText(60), "60");
 }

@@ -1,4 +1,4 @@
-#include "platform/freedesktop/canberra_sound.h"
+#include "frontend/qt/freedesktop/canberra_sound.h"
 
 #include <canberra.h>
 

@@ -1,4 +1,4 @@
-#include "platform/freedesktop/desktop_notifications.h"
+#include "frontend/qt/freedesktop/desktop_notifications.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

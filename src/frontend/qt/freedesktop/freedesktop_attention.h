@@ -1,8 +1,8 @@
 #pragma once
 
+#include "frontend/qt/freedesktop/canberra_sound.h"
+#include "frontend/qt/freedesktop/desktop_notifications.h"
 #include "platform/attention.h"
-#include "platform/freedesktop/canberra_sound.h"
-#include "platform/freedesktop/desktop_notifications.h"
 
 namespace reminder {
 

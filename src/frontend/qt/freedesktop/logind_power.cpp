@@ -1,4 +1,4 @@
-#include "platform/posix/logind_power.h"
+#include "frontend/qt/freedesktop/logind_power.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

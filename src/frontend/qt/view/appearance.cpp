@@ -1,4 +1,4 @@
-#include "platform/qt/view/appearance.h"
+#include "frontend/qt/view/appearance.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -6,9 +6,9 @@
 #include <QSet>
 #include <QWidget>
 
-#include "presentation/colors.h"
-#include "presentation/fonts.h"
-#include "presentation/geometry.h"
+#include "frontend/shared/colors.h"
+#include "frontend/shared/fonts.h"
+#include "frontend/shared/geometry.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QRect>
 
-#include "controls/types.h"
+#include "model/controls/types.h"
 
 class QWidget;
 

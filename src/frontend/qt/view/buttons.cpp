@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "controls/check_box.h"
-#include "controls/command_button.h"
-#include "controls/option_button.h"
-#include "platform/qt/view/appearance.h"
-#include "platform/qt/view/control_widgets.h"
+#include "frontend/qt/view/appearance.h"
+#include "frontend/qt/view/control_widgets.h"
+#include "model/controls/check_box.h"
+#include "model/controls/command_button.h"
+#include "model/controls/option_button.h"
 
 namespace reminder::view {
 

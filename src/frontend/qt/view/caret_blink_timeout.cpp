@@ -1,4 +1,4 @@
-#include "platform/qt/view/caret_blink_timeout.h"
+#include "frontend/qt/view/caret_blink_timeout.h"
 
 #include <QEvent>
 #include <QGuiApplication>

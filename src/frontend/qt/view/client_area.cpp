@@ -1,22 +1,22 @@
-#include "platform/qt/view/client_area.h"
+#include "frontend/qt/view/client_area.h"
 
 #include <QPainter>
 #include <map>
 
-#include "controls/check_box.h"
-#include "controls/command_button.h"
-#include "controls/file_lists.h"
-#include "controls/form.h"
-#include "controls/frame.h"
-#include "controls/image.h"
-#include "controls/label.h"
-#include "controls/line.h"
-#include "controls/option_button.h"
-#include "controls/text_box.h"
-#include "platform/qt/view/appearance.h"
-#include "platform/qt/view/control_widgets.h"
-#include "presentation/geometry.h"
-#include "presentation/tab_order.h"
+#include "frontend/qt/view/appearance.h"
+#include "frontend/qt/view/control_widgets.h"
+#include "frontend/shared/geometry.h"
+#include "frontend/shared/tab_order.h"
+#include "model/controls/check_box.h"
+#include "model/controls/command_button.h"
+#include "model/controls/file_lists.h"
+#include "model/controls/form.h"
+#include "model/controls/frame.h"
+#include "model/controls/image.h"
+#include "model/controls/label.h"
+#include "model/controls/line.h"
+#include "model/controls/option_button.h"
+#include "model/controls/text_box.h"
 
 namespace reminder::view {
 

@@ -1,9 +1,9 @@
 #include <QWidget>
 
-#include "controls/control.h"
-#include "platform/qt/view/appearance.h"
-#include "platform/qt/view/control_widgets.h"
-#include "presentation/accessible_names.h"
+#include "frontend/qt/view/appearance.h"
+#include "frontend/qt/view/control_widgets.h"
+#include "frontend/shared/accessible_names.h"
+#include "model/controls/control.h"
 
 namespace reminder::view {
 

@@ -1,4 +1,4 @@
-#include "controls/file_lists.h"
+#include "model/controls/file_lists.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-#include "platform/qt/view/control_widgets.h"
-#include "presentation/folder_name.h"
+#include "frontend/qt/view/control_widgets.h"
+#include "frontend/shared/folder_name.h"
 
 namespace reminder::view {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/view/form_window.h"
+#include "frontend/qt/view/form_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,12 +8,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "controls/form.h"
-#include "platform/qt/view/appearance.h"
-#include "platform/qt/view/client_area.h"
-#include "platform/qt/view/menu_bar.h"
-#include "platform/qt/view/x11_window.h"
-#include "presentation/accessible_names.h"
+#include "frontend/qt/view/appearance.h"
+#include "frontend/qt/view/client_area.h"
+#include "frontend/qt/view/menu_bar.h"
+#include "frontend/qt/view/x11_window.h"
+#include "frontend/shared/accessible_names.h"
+#include "model/controls/form.h"
 
 namespace reminder::view {
 

@@ -1,10 +1,10 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "controls/frame.h"
-#include "controls/label.h"
-#include "platform/qt/view/appearance.h"
-#include "platform/qt/view/control_widgets.h"
+#include "frontend/qt/view/appearance.h"
+#include "frontend/qt/view/control_widgets.h"
+#include "model/controls/frame.h"
+#include "model/controls/label.h"
 
 namespace reminder::view {
 

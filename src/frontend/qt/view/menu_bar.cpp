@@ -1,10 +1,10 @@
-#include "platform/qt/view/menu_bar.h"
+#include "frontend/qt/view/menu_bar.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "controls/menu_item.h"
+#include "model/controls/menu_item.h"
 
 namespace reminder::view {
 

@@ -1,8 +1,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "controls/image.h"
-#include "platform/qt/view/control_widgets.h"
+#include "frontend/qt/view/control_widgets.h"
+#include "model/controls/image.h"
 
 namespace reminder::view {
 

@@ -1,9 +1,9 @@
-#include "platform/qt/view/qt_view.h"
+#include "frontend/qt/view/qt_view.h"
 
 #include <QApplication>
 
-#include "controls/form.h"
-#include "platform/qt/view/form_window.h"
+#include "frontend/qt/view/form_window.h"
+#include "model/controls/form.h"
 
 namespace reminder::view {
 

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "controls/text_box.h"
-#include "platform/qt/view/control_widgets.h"
+#include "frontend/qt/view/control_widgets.h"
+#include "model/controls/text_box.h"
 
 namespace reminder::view {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/view/x11_window.h"
+#include "frontend/qt/view/x11_window.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "platform/win32/view/accessible_name.h"
+#include "frontend/win32/view/accessible_name.h"
 
 #include <initguid.h>
 // initguid.h first: the property ids are defined here.
 #include <oleacc.h>
 
-#include "platform/windows/wide_text.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder::view {
 

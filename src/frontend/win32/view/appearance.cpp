@@ -1,10 +1,10 @@
-#include "platform/win32/view/appearance.h"
+#include "frontend/win32/view/appearance.h"
 
 #include <set>
 
-#include "platform/windows/wide_text.h"
-#include "presentation/colors.h"
-#include "presentation/fonts.h"
+#include "frontend/shared/colors.h"
+#include "frontend/shared/fonts.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder::view {
 

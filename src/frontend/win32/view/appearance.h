@@ -5,9 +5,9 @@
 #include <string>
 #include <tuple>
 
-#include "controls/types.h"
-#include "platform/win32/view/win32_headers.h"
-#include "presentation/geometry.h"
+#include "frontend/shared/geometry.h"
+#include "frontend/win32/view/win32_headers.h"
+#include "model/controls/types.h"
 
 namespace reminder::view {
 

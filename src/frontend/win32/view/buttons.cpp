@@ -1,10 +1,10 @@
 #include <type_traits>
 
-#include "controls/check_box.h"
-#include "controls/command_button.h"
-#include "controls/option_button.h"
-#include "platform/win32/view/child_control.h"
-#include "platform/windows/wide_text.h"
+#include "frontend/win32/view/child_control.h"
+#include "model/controls/check_box.h"
+#include "model/controls/command_button.h"
+#include "model/controls/option_button.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder::view {
 

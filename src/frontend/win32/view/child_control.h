@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "controls/control.h"
-#include "platform/win32/view/appearance.h"
-#include "platform/win32/view/win32_headers.h"
+#include "frontend/win32/view/appearance.h"
+#include "frontend/win32/view/win32_headers.h"
+#include "model/controls/control.h"
 
 namespace reminder {
 class Form;

@@ -1,10 +1,10 @@
-#include "controls/file_lists.h"
+#include "model/controls/file_lists.h"
 
 #include <vector>
 
-#include "platform/win32/view/child_control.h"
-#include "platform/windows/wide_text.h"
-#include "presentation/folder_name.h"
+#include "frontend/shared/folder_name.h"
+#include "frontend/win32/view/child_control.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder::view {
 

@@ -1,7 +1,7 @@
-#include "controls/frame.h"
-#include "controls/label.h"
-#include "platform/win32/view/child_control.h"
-#include "platform/windows/wide_text.h"
+#include "frontend/win32/view/child_control.h"
+#include "model/controls/frame.h"
+#include "model/controls/label.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder::view {
 

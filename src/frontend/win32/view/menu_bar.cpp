@@ -1,10 +1,10 @@
-#include "platform/win32/view/menu_bar.h"
+#include "frontend/win32/view/menu_bar.h"
 
 #include <functional>
 #include <optional>
 #include <string_view>
 
-#include "platform/windows/wide_text.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder::view {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/menu_item.h"
-#include "platform/win32/view/win32_headers.h"
+#include "frontend/win32/view/win32_headers.h"
+#include "model/controls/menu_item.h"
 
 namespace reminder::view {
 

@@ -1,6 +1,6 @@
-#include "controls/image.h"
-#include "platform/win32/view/child_control.h"
-#include "platform/windows/wide_text.h"
+#include "frontend/win32/view/child_control.h"
+#include "model/controls/image.h"
+#include "system/windows/wide_text.h"
 
 namespace reminder::view {
 

@@ -1,7 +1,7 @@
-#include "platform/win32/view/win32_view.h"
+#include "frontend/win32/view/win32_view.h"
 
-#include "controls/form.h"
-#include "platform/win32/view/form_window.h"
+#include "frontend/win32/view/form_window.h"
+#include "model/controls/form.h"
 
 namespace reminder::view {
 

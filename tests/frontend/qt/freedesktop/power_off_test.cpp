@@ -8,11 +8,11 @@
 #include <memory>
 #include <optional>
 
-#include "event_loop_suite.h"
+#include "frontend/qt/event_loop_suite.h"
+#include "frontend/qt/freedesktop/logind_power.h"
+#include "frontend/qt/qt_process_watcher.h"
+#include "frontend/qt/stand_in_commands.h"
 #include "platform/command_power.h"
-#include "platform/posix/logind_power.h"
-#include "platform/posix/qt_process_watcher.h"
-#include "stand_in_commands.h"
 
 namespace reminder {
 namespace {

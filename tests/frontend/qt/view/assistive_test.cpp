@@ -5,7 +5,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 
-#include "gui/gui_fixture.h"
+#include "frontend/qt/view/gui_fixture.h"
 
 namespace reminder::test {
 namespace {

@@ -1,6 +1,6 @@
 // The text caret rests once the user leaves the program alone and blinks again at the next
 // key or click, never against the desktop's own setting.
-#include "platform/qt/view/caret_blink_timeout.h"
+#include "frontend/qt/view/caret_blink_timeout.h"
 
 #include <gtest/gtest.h>
 

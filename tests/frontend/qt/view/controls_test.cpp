@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/gui_fixture.h"
+#include "frontend/qt/view/gui_fixture.h"
 
 namespace reminder::test {
 namespace {

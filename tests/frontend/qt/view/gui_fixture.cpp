@@ -1,10 +1,10 @@
-#include "gui/gui_fixture.h"
+#include "frontend/qt/view/gui_fixture.h"
 
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
 
-#include "controls/line.h"
+#include "model/controls/line.h"
 
 namespace reminder::test {
 

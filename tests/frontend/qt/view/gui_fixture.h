@@ -5,9 +5,9 @@
 #include <QAction>
 #include <QWidget>
 
-#include "app/program.h"
-#include "platform/qt/view/form_window.h"
-#include "platform/qt/view/qt_view.h"
+#include "behaviour/app/program.h"
+#include "frontend/qt/view/form_window.h"
+#include "frontend/qt/view/qt_view.h"
 #include "support/fake_file_system.h"
 #include "support/fake_power.h"
 #include "support/fake_regional.h"

@@ -11,11 +11,11 @@
 #include <cmath>
 #include <map>
 
-#include "controls/label.h"
-#include "controls/line.h"
-#include "controls/text_box.h"
-#include "gui/gui_fixture.h"
-#include "platform/qt/view/appearance.h"
+#include "frontend/qt/view/appearance.h"
+#include "frontend/qt/view/gui_fixture.h"
+#include "model/controls/label.h"
+#include "model/controls/line.h"
+#include "model/controls/text_box.h"
 
 namespace reminder::test {
 namespace {

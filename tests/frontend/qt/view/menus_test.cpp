@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "controls/command_button.h"
-#include "controls/label.h"
-#include "gui/gui_fixture.h"
+#include "frontend/qt/view/gui_fixture.h"
+#include "model/controls/command_button.h"
+#include "model/controls/label.h"
 
 namespace reminder::test {
 namespace {

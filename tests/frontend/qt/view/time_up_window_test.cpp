@@ -4,8 +4,8 @@
 #include <QAccessible>
 #include <QMessageBox>
 
-#include "expiry/expiry_sequence.h"
-#include "gui/gui_fixture.h"
+#include "behaviour/expiry/expiry_sequence.h"
+#include "frontend/qt/view/gui_fixture.h"
 
 namespace reminder::test {
 namespace {

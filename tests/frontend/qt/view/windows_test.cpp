@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QTest>
 
-#include "controls/image.h"
-#include "controls/label.h"
-#include "gui/gui_fixture.h"
+#include "frontend/qt/view/gui_fixture.h"
+#include "model/controls/image.h"
+#include "model/controls/label.h"
 
 namespace reminder::test {
 namespace {
