@@ -65,7 +65,15 @@ namespace {
 
 void CALLBACK processEnded(void* context, BOOLEAN timedOut) {
   const auto* watched = static_cast<const Win32ProcessWatcher::Watched*>(context);
-  PostMessageW(watched->window, kEndedMessage, watched->id, timedOut != FALSE ? 1 : 0);
+  // A queue that is full for a moment does not lose the verdict: tried again for a second.
+  for (int tries = 0; tries < 100; ++tries) {
+    if (PostMessageW(watched->window, kEndedMessage, watched->id, timedOut != FALSE ? 1 : 0) !=
+            FALSE ||
+        GetLastError() != ERROR_NOT_ENOUGH_QUOTA) {
+      return;
+    }
+    Sleep(10);
+  }
 }
 
 }  // namespace
