@@ -221,7 +221,9 @@ def windows_at_the_screens_dpi(wine):
     dpi = wine.dpi
     p = started(wine, "look")
     try:
-        wait_until(lambda: p.text("Form1", "Label5"), 5, "the clock shows nothing")
+        shown = wait_until(lambda: p.text("Form1", "Label5"), 5, "the clock shows nothing")
+        # A second later the whole window has been painted.
+        wait_until(lambda: p.text("Form1", "Label5") != shown, 3, "the clock stands still")
         wine.screenshot("main-window", p.window("Form1"))
         for name, width, height in (("Text1", 615, 285), ("Command1", 855, 255)):
             _, _, (_, _, w, h) = p.control("Form1", name)
