@@ -11,6 +11,8 @@ packages=(
   # The Time Up notice: X11 window states through xcb, the theme's sound through libcanberra
   # (on PulseAudio through its plug-in), the desktop's notifications over D-Bus.
   libxcb1-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop
+  # Whether a Wayland compositor decorates windows, asked through the Wayland client library.
+  libwayland-dev
 )
 # The Debian package's dependencies are found with dpkg-shlibdeps, on the files that
 # `file` tells are programs.
@@ -35,6 +37,9 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The Time Up notice under real window managers, in front of a full-screen xclock, heard
   # by a sound server with a null sink and read by a recording notification service.
   packages+=(openbox metacity xfwm4 wmctrl x11-apps pulseaudio pulseaudio-utils)
+  # The same under GNOME's and KDE's window managers (KDE's with its own title bars), and the
+  # program on Wayland under weston's headless compositor.
+  packages+=(mutter kwin-x11 kwin-style-breeze weston qt6-wayland)
 fi
 
 # The Windows program alone (scripts/build-windows.sh) needs only the cross compiler.

@@ -23,7 +23,8 @@ class Attention {
   // Puts the notice on the desktop's notifications, urgent enough to show over a
   // full-screen program where the desktop allows it.
   virtual void postNotice(const DesktopNotice& notice) = 0;
-  // Takes the notice last posted off the desktop, if it is still there.
+  // Takes the newest notice still up off the desktop: notices go in the reverse order of
+  // posting, as the modal boxes that answer them close.
   virtual void withdrawNotice() = 0;
 };
 

@@ -10,8 +10,8 @@ session bus. X is read with xprop and xwininfo.
         s.sound.streams()             # streams the sound server was given
         s.notifications.calls("Notify")
 
-Debian packages: openbox, metacity, xfwm4, wmctrl, x11-apps (xclock), x11-utils,
-pulseaudio and pulseaudio-utils, python3-dbus, python3-gi."""
+Debian packages: openbox, metacity, xfwm4, mutter, kwin-x11, wmctrl, x11-apps (xclock),
+x11-utils, pulseaudio and pulseaudio-utils, python3-dbus, python3-gi."""
 
 import json
 import os
@@ -27,6 +27,9 @@ WINDOW_MANAGERS = {
     "openbox": ["openbox", "--sm-disable"],
     "metacity": ["metacity", "--sm-disable", "--no-composite"],
     "xfwm4": ["xfwm4", "--compositor=off", "--sm-client-disable"],
+    # GNOME's and KDE's, for X11 programs and under Xwayland; KWin composites only with GL.
+    "mutter": ["mutter", "--x11", "--replace", "--sm-disable"],
+    "kwin": ["env", "KWIN_COMPOSE=N", "kwin_x11", "--replace"],
 }
 HERE = pathlib.Path(__file__).resolve().parent
 
@@ -110,14 +113,20 @@ class DesktopSession(e2e.Session):
         self.sound = None
         self.notifications = None
 
-    def _start_display(self):
+    def _start_window_manager(self):
         super()._start_display()
+        # What the window manager starts on the session bus (KWin's shortcuts) needs it too.
+        subprocess.run(["dbus-update-activation-environment", f"DISPLAY={self.display}"],
+                       check=True, timeout=10)
         self.manager = subprocess.Popen(WINDOW_MANAGERS[self.window_manager],
                                         env={**os.environ, "DISPLAY": self.display,
                                              "HOME": str(self.home)},
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wait(lambda: self.root_windows("_NET_SUPPORTING_WM_CHECK"),
                   f"{self.window_manager} managing the display", while_running=False)
+
+    def _start_display(self):
+        self._start_window_manager()
         self.sound = SoundServer(self.home)
         self.notifications = NotificationService(self.home)
         self.sound.wait_ready(self)
@@ -156,6 +165,10 @@ class DesktopSession(e2e.Session):
         return set(re.findall(r"_NET_WM_STATE_(\w+)", self._xprop("-id", window,
                                                                   "_NET_WM_STATE")))
 
+    def iconic(self, window):
+        """Whether the window is minimised, as the window manager says in its WM_STATE."""
+        return "window state: Iconic" in self._xprop("-id", window, "WM_STATE")
+
     def title(self, window):
         """The window's _NET_WM_NAME, or None when it has none."""
         found = re.search(r'= (?:"(.*)")?$', self._xprop("-id", window, "_NET_WM_NAME"))
@@ -188,7 +201,11 @@ class DesktopSession(e2e.Session):
         self.others.append(clock)
         window = self.wait_window("xclock")
         self.wmctrl("-i", "-r", window, "-b", "add,fullscreen")
-        self.wmctrl("-i", "-a", window)
-        self.wait(lambda: "FULLSCREEN" in self.states(window) and self.active() == window,
-                  "xclock full screen and active")
+        self.to_front(window)
         return window
+
+    def to_front(self, program):
+        """Activates the full-screen program again, in front of everything."""
+        self.wmctrl("-i", "-a", program)
+        self.wait(lambda: "FULLSCREEN" in self.states(program) and self.active() == program,
+                  "xclock full screen and active")

@@ -1,6 +1,6 @@
 // The real timer service on Qt's event loop. A clock timer ticks at once (on the next multiple
-// of its interval), then once as each second of the wall clock begins, and a tick whose call
-// is still waiting in a modal box is held back.
+// of its interval), then once as each second of the wall clock begins, and the ticks that fall
+// due while its call still waits in a modal box are dropped: the next one comes after it.
 // The bounds are wide on purpose: they catch a tick before its second or far into it, ten
 // ticks a second, or a tick re-entered, not the jitter of a busy machine.
 #include "frontend/qt/qt_timer_service.h"
@@ -78,7 +78,7 @@ TEST_F(QtTimerServiceTest, AClockTimerTicksAtOnceThenOnceAsEachSecondBegins) {
   EXPECT_LE(ticks.back() / kMsPerSecond - ticks.front() / kMsPerSecond, 5);
 }
 
-TEST_F(QtTimerServiceTest, ATickWaitingInAModalBoxHoldsTheNextBackUntilItReturns) {
+TEST_F(QtTimerServiceTest, TicksDueWhileOneWaitsInAModalBoxAreDroppedAndTheNextComesAfterIt) {
   std::vector<qint64> ticks;
   bool inside = false;
   int reentered = 0;
@@ -105,7 +105,7 @@ TEST_F(QtTimerServiceTest, ATickWaitingInAModalBoxHoldsTheNextBackUntilItReturns
   expectOnePerSecondAtItsStart(ticks);
 }
 
-TEST_F(QtTimerServiceTest, AnIntervalTimerIsHeldBackTooAndTicksOnAfterwards) {
+TEST_F(QtTimerServiceTest, AnIntervalTimerIsNotReenteredWhileOneWaitsAndTicksOnAfterwards) {
   int calls = 0;
   int reentered = 0;
   bool inside = false;

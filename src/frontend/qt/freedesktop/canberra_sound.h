@@ -1,13 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <string>
-
-struct ca_context;
 
 namespace reminder {
 
 // Event sounds of the desktop's sound theme, played through libcanberra on whatever sound
 // server or device there is. Without one, nothing is heard and nothing is said.
+// libcanberra waits for the sound server's answers, so the sounds are played on a thread of
+// their own: a server that hangs holds up only the sound, never the window.
 class CanberraSound {
  public:
   CanberraSound(std::string applicationName, std::string iconName);
@@ -17,13 +18,12 @@ class CanberraSound {
   CanberraSound(CanberraSound&&) = delete;
   CanberraSound& operator=(CanberraSound&&) = delete;
 
-  // Starts the theme's sound for `eventId` ("alarm-clock-elapsed") once, without waiting.
-  void play(const char* eventId, const char* description);
+  // Starts the theme's sound for `eventId` ("alarm-clock-elapsed") once, and returns at once.
+  void play(std::string eventId, std::string description);
 
  private:
-  std::string applicationName_;
-  std::string iconName_;
-  ca_context* context_ = nullptr;  // made at the first sound, kept for the sounds playing
+  struct Player;
+  std::shared_ptr<Player> player_;  // shared with its thread, which may outlive this object
 };
 
 }  // namespace reminder

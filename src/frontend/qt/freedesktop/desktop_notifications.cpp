@@ -26,8 +26,13 @@ DesktopNotifications::DesktopNotifications(std::string applicationName, std::str
     : applicationName_(std::move(applicationName)), iconName_(std::move(iconName)) {}
 
 void DesktopNotifications::post(const DesktopNotice& notice) {
+  // Every notice takes its place, posted or not, for its box's answer to withdraw.
+  const std::size_t ticket = notices_.posted();
   QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return;
+  if (!bus.isConnected()) {
+    notices_.answered(ticket, std::nullopt);
+    return;
+  }
   const QString icon = QString::fromStdString(iconName_);
   QDBusMessage message = call(QStringLiteral("Notify"));
   message << QString::fromStdString(applicationName_) << 0U << icon
@@ -36,25 +41,20 @@ void DesktopNotifications::post(const DesktopNotice& notice) {
           << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(kCritical)},
                          {QStringLiteral("desktop-entry"), icon}}
           << kNeverExpires;
-  const unsigned post = ++posts_;
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message), &replies_);
   QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &replies_,
-                   [this, post](QDBusPendingCallWatcher* finished) {
+                   [this, ticket](QDBusPendingCallWatcher* finished) {
                      finished->deleteLater();
                      const QDBusPendingReply<unsigned> reply = *finished;
-                     if (reply.isError()) return;  // no service: no notice
-                     if (post <= withdrawn_) {
-                       close(reply.value());
-                     } else {
-                       shown_.push_back(reply.value());
-                     }
+                     // No service: no notice.
+                     const auto number =
+                         reply.isError() ? std::nullopt : std::optional(reply.value());
+                     if (const auto late = notices_.answered(ticket, number)) close(*late);
                    });
 }
 
 void DesktopNotifications::withdraw() {
-  withdrawn_ = posts_;
-  for (const unsigned id : shown_) close(id);
-  shown_.clear();
+  if (const auto number = notices_.withdrawn()) close(*number);
 }
 
 void DesktopNotifications::close(unsigned id) const {

@@ -2,8 +2,8 @@
 
 #include <QObject>
 #include <string>
-#include <vector>
 
+#include "frontend/qt/freedesktop/notice_stack.h"
 #include "platform/attention.h"
 
 namespace reminder {
@@ -17,7 +17,7 @@ class DesktopNotifications {
   // Posts `notice` as critical, so that it shows over full-screen programs where the desktop
   // allows it; it stays until withdrawn.
   void post(const DesktopNotice& notice);
-  // Closes the notices posted so far; one whose number is still on its way is closed when it
+  // Closes the newest notice still up; one whose number is still on its way is closed when it
   // comes.
   void withdraw();
 
@@ -26,10 +26,8 @@ class DesktopNotifications {
 
   std::string applicationName_;
   std::string iconName_;
-  QObject replies_;              // the context of the pending replies: they go with this object
-  std::vector<unsigned> shown_;  // the service's numbers of the notices on the desktop
-  unsigned posts_ = 0;           // how many notices were posted, to match each reply to its post
-  unsigned withdrawn_ = 0;       // how many of them, the first ones, were withdrawn
+  QObject replies_;  // the context of the pending replies: they go with this object
+  NoticeStack notices_;
 };
 
 }  // namespace reminder

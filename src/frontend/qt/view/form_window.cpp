@@ -4,13 +4,16 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "frontend/qt/view/appearance.h"
 #include "frontend/qt/view/client_area.h"
 #include "frontend/qt/view/menu_bar.h"
+#include "frontend/qt/view/title_bar.h"
 #include "frontend/qt/view/x11_window.h"
 #include "frontend/shared/accessible_names.h"
 #include "model/controls/form.h"
@@ -37,8 +40,10 @@ Qt::WindowFlags frameFlagsFor(FormBorder border) {
   return Qt::Window | fixedFrame;
 }
 
-Qt::WindowFlags flagsFor(const Form& form) {
+Qt::WindowFlags flagsFor(const Form& form, bool drawsTitleBar) {
   Qt::WindowFlags flags = frameFlagsFor(form.border);
+  // Qt drops the frameless hint beside any title-bar button hint.
+  if (drawsTitleBar) flags = (flags & Qt::WindowType_Mask) | Qt::FramelessWindowHint;
   // Qt makes a dialog without a parent transient for the whole program on X11, which ties
   // it to the main window; a window without an owner is a plain window in a dialog's frame.
   if (form.ownerless) flags.setFlag(Qt::Dialog, false).setFlag(Qt::Window);
@@ -48,11 +53,13 @@ Qt::WindowFlags flagsFor(const Form& form) {
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, QWidget* mainWindow)
+FormWindow::FormWindow(Form& form, QWidget* mainWindow, bool drawsTitleBar)
     // A window outside the task bar is owned by the main window, which keeps it out.
-    : QMainWindow(form.showInTaskbar || form.ownerless ? nullptr : mainWindow, flagsFor(form)),
+    : QMainWindow(form.showInTaskbar || form.ownerless ? nullptr : mainWindow,
+                  flagsFor(form, drawsTitleBar)),
       form_(form),
-      mainWindow_(mainWindow) {
+      mainWindow_(mainWindow),
+      drawsTitleBar_(drawsTitleBar) {
   setObjectName(QString::fromStdString(form.name()));
   setWindowTitle(QString::fromStdString(form.caption));
   if (form.caption.empty()) x11::showEmptyTitle(*this);
@@ -63,7 +70,7 @@ FormWindow::FormWindow(Form& form, QWidget* mainWindow)
   }
   setFont(defaultFont());
 
-  if (!form.menuBar().empty()) buildMenuBar(*menuBar(), form.menuBar());
+  buildTitleAndMenuBars();
   auto* client = new ClientArea(form, this);
   setCentralWidget(client);
   // The window keeps the size of its definition.
@@ -75,6 +82,34 @@ FormWindow::FormWindow(Form& form, QWidget* mainWindow)
   });
 }
 
+void FormWindow::buildTitleAndMenuBars() {
+  if (!drawsTitleBar_) {
+    if (!form_.menuBar().empty()) buildMenuBar(*menuBar(), form_.menuBar());
+    return;
+  }
+  // The title bar over the menu bar, and a line around the whole window for its edge.
+  auto* top = new QWidget(this);
+  auto* column = new QVBoxLayout(top);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(new TitleBar(*this, form_.border == FormBorder::FixedToolWindow));
+  if (!form_.menuBar().empty()) {
+    auto* bar = new QMenuBar(top);
+    buildMenuBar(*bar, form_.menuBar());
+    column->addWidget(bar);
+  }
+  setMenuWidget(top);
+  setContentsMargins(1, 1, 1, 1);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (!drawsTitleBar_) return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Shadow));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 void FormWindow::showAsForm() {
   if (!form_.visible()) {
     hide();
@@ -82,6 +117,9 @@ void FormWindow::showAsForm() {
   }
   placeOnFirstShow();
   if (form_.windowState() == WindowState::Minimized) {
+    // Minimisable while it is minimised, so that every window manager takes the request and
+    // none shows a minimise button on it.
+    x11::setMinimizable(*this, true);
     showMinimized();
   } else {
     if (isMinimized()) showNormal();
@@ -131,6 +169,7 @@ void FormWindow::changeEvent(QEvent* event) {
   // The user minimised or restored the window through the desktop.
   if (event->type() == QEvent::WindowStateChange) {
     form_.setWindowState(isMinimized() ? WindowState::Minimized : WindowState::Normal);
+    if (!isMinimized()) x11::setMinimizable(*this, false);
   }
   QMainWindow::changeEvent(event);
 }

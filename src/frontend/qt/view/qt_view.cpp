@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "frontend/qt/view/form_window.h"
+#include "frontend/qt/view/wayland_display.h"
 #include "model/controls/form.h"
 
 namespace reminder::view {
@@ -23,7 +24,7 @@ void QtView::render(Form& form) {
       break;
     }
   }
-  windows_.push_back(std::make_unique<FormWindow>(form, owner));
+  windows_.push_back(std::make_unique<FormWindow>(form, owner, wayland::programDrawsTitleBars()));
 }
 
 FormWindow* QtView::windowOf(const Form& form) const {

@@ -3,10 +3,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 
 #include "frontend/qt/view/gui_fixture.h"
 #include "model/controls/image.h"
 #include "model/controls/label.h"
+#include "model/forms/form1.h"
 
 namespace reminder::test {
 namespace {
@@ -64,6 +66,22 @@ TEST_F(WindowsTest, ThePickersAreOwnedByTheMainWindowAndTheTimeUpWindowByNone) {
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.windowTitle(), e.title);
   }
+}
+
+// Where the desktop leaves the title bar to the program (a Wayland compositor that does not
+// decorate windows), the window draws one: its caption and a close button, nothing more.
+TEST_F(WindowsTest, ATitleBarOfItsOwnHasOnlyACloseButtonAboveTheMenusAndTheSameClientArea) {
+  Form1 form;
+  view::FormWindow window(form, nullptr, true);
+  form.show();
+  int closeRequests = 0;
+  form.onCloseRequest = [&] { ++closeRequests; };
+  EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint) << "no title bar from Qt";
+  const auto buttons = window.findChild<QWidget*>("titleBar")->findChildren<QToolButton*>();
+  ASSERT_EQ(buttons.size(), 1);
+  EXPECT_EQ(clientSize(window), QSize(362, 425));
+  buttons.front()->click();
+  EXPECT_EQ(closeRequests, 1);
 }
 
 // Every widget stands where its definition puts it, in pixels of 15 twips, inside the frame
