@@ -5,6 +5,7 @@ namespace reminder {
 namespace {
 
 std::string howItEnded(const std::string& commandLine, const ProcessEnd& end) {
+  if (end.timedOut) return end.error;
   if (!end.started) return commandLine + ": " + end.error;
   const std::string status = end.exitCode < 0 ? std::string("did not end normally")
                                               : "ended with status " + std::to_string(end.exitCode);

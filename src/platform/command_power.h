@@ -9,9 +9,9 @@
 namespace reminder {
 
 // Powers off through system commands, tried in order until one exits with 0: a command that
-// cannot be started, fails, or is killed leads to the next, and when none is left to a
-// refusal naming what each did. A command still running (one waiting for a password, say)
-// keeps the verdict pending.
+// cannot be started, fails, is killed, or gives no answer within the watcher's bound (one
+// waiting for a password, say) leads to the next, and when none is left to a refusal naming
+// what each did.
 class CommandPower final : public Power {
  public:
   CommandPower(ProcessWatcher& watcher, std::vector<std::string> commandLines)

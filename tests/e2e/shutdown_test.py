@@ -78,7 +78,7 @@ def test(args):
             status = s.wait_exit(timeout=80)
             e2e.check(status == 0, f"the program ended with status {status}")
         elif args.answer == "error":
-            s.wait_window("Stop", timeout=80)
+            s.wait_window("Auto Shutdown", timeout=80)
             e2e.check(asked(), "the failure box came before logind was asked")
             e2e.check(not time_up_window(s), "the Time Up window came before the failure box")
             s.screenshot("failed")

@@ -9,6 +9,8 @@
 //   box TITLE            the text of the message box with that title, or "none"
 //   button TITLE ANSWER  "x y width height" of that box's button OK, Yes or No (by its id:
 //                        Wine writes the buttons' texts in the user's language), or "none"
+//   objects FORM         how many GDI and USER objects the program's windows hold, as that
+//                        window answers its registered message (Wine counts none itself)
 // Windows and controls are found by the names the program gives them; names and titles are
 // written with "_" for a blank.
 #ifndef WIN32_LEAN_AND_MEAN
@@ -130,6 +132,16 @@ std::string answer(const std::string& line) {
     const bool ownedByProgramWindow = owner != nullptr && !nameOf(owner).empty();
     return std::string(topmost ? "1" : "0") + (ownedByProgramWindow ? " owned " : " unowned ") +
            utf8(textOf(window));
+  }
+  if (request == "objects") {
+    const HWND window = topLevel(wide(first));
+    DWORD_PTR count = 0;
+    if (window == nullptr ||
+        SendMessageTimeoutW(window, RegisterWindowMessageW(L"KaveltoLiveObjects"), 0, 0, SMTO_BLOCK,
+                            2000, &count) == 0) {
+      return "none";
+    }
+    return std::to_string(count);
   }
   if (request == "box") {
     const HWND window = box(wide(first));

@@ -1,7 +1,9 @@
 """The Windows program end to end under Wine: real clicks and keys, the windows read from
-another process, the system commands recorded by stand-ins in the program's own folder; and
-its installer and uninstaller, silent.
-    program_test.py WINDOWS_BUILD_DIR OUT_DIR SCREEN_GRAB"""
+another process, the system commands recorded by the stand-ins in the system folder; and its
+installer and uninstaller, silent.
+    program_test.py WINDOWS_BUILD_DIR OUT_DIR SCREEN_GRAB SUITE [DPI]
+SUITE: everyday (its use, at 96 dpi, and its installer), repeated-use (objects left behind),
+look (the windows at the DPI)."""
 
 import re
 import sys
@@ -128,22 +130,30 @@ def auto_shutdown(wine):
         p.close()
 
 
-def auto_shutdown_refused(wine):
-    """A shutdown.exe that exits with 1: the failure is said, and the reminder still comes."""
-    p = armed_with_shutdown(wine, "shutdown-refused", REMINDER_EXIT_CODE="1")
-    try:
-        failure = p.wait_box("Stop", 20)
-        check(failure.startswith("Auto Shutdown failed"), f"not the failure: {failure!r}")
-        check(p.commands() == ["shutdown -s -t 00"], f"not the shutdown: {p.commands()}")
-        # The "Time Up" box has the same title and comes straight after: click, don't wait
-        # for the title to go.
-        x, y, w, h = (int(v) for v in p.wine.ask("button", "Stop", "OK").split())
-        p.click_at(x + w // 2, y + h // 2)
-        wait_until(lambda: p.box("Stop") == "Time Up", 10, 'no "Time Up" after the failure')
-        time_up(p, timeout=10)
-        check(p.process.poll() is None, "the program ended although the shutdown failed")
-    finally:
-        p.close()
+def auto_shutdown_failing(how, reason, **stand_in):
+    """A shutdown.exe that refuses, or that never answers: the failure is said within the
+    bound, the window going on meanwhile, and the reminder still comes."""
+    def scenario(wine):
+        p = armed_with_shutdown(wine, f"shutdown-{how}", **stand_in)
+        try:
+            wait_until(p.commands, 20, "the shutdown was not started")
+            started = time.monotonic()
+            waiting = p.text("Form1", "Label5")
+            wait_until(lambda: p.text("Form1", "Label5") != waiting, 4,
+                       "the clock stood still while the shutdown's answer was awaited")
+            failure = p.wait_box("Auto Shutdown", 34)
+            check(time.monotonic() - started < 32, "the failure came after the bound")
+            check(failure.startswith("Auto Shutdown failed") and reason in failure,
+                  f"not the failure: {failure!r}")
+            check(p.commands() == ["shutdown -s -t 00"], f"not the shutdown: {p.commands()}")
+            p.answer("Auto Shutdown", "OK")
+            time_up(p, timeout=10)
+            check(p.process.poll() is None, "the program ended although the shutdown failed")
+        finally:
+            p.close()
+
+    scenario.__name__ = f"auto_shutdown_{how}"
+    return scenario
 
 
 def auto_shutdown_slow(wine):
@@ -195,9 +205,9 @@ def both_pickers(wine):
 
         arm_alarm(p, 8)
         time_up(p, timeout=20)
-        wait_until(lambda: "C:\\app\\picked.exe" in p.commands(), 10, "the program did not run")
-        check(p.commands() == ["taskkill /im wmplayer.exe", "taskkill /im winamp.exe",
-                               "C:\\app\\picked.exe"],
+        picked = '"C:\\app\\picked.exe"'  # exactly that file, quoted
+        wait_until(lambda: picked in p.commands(), 10, "the program did not run")
+        check(p.commands() == ["taskkill /im wmplayer.exe", "taskkill /im winamp.exe", picked],
               f"not the two players in order and the program once: {p.commands()}")
     finally:
         p.close()
@@ -229,9 +239,88 @@ def installed_and_removed(wine):
                and not any(user.glob("Local/Programs/*")), 30, "the uninstaller left some")
 
 
+def twips(value, dpi):
+    return value * dpi // 1440
+
+
+def windows_at_the_screens_dpi(wine):
+    """The windows at the screen's DPI: the controls' places and the OK picture scale with it,
+    the pickers cascade from the main window, the Time Up window comes up centred."""
+    dpi = wine.dpi
+    p = started(wine, "look")
+    try:
+        shown = wait_until(lambda: p.text("Form1", "Label5"), 5, "the clock shows nothing")
+        # A second later the whole window has been painted.
+        wait_until(lambda: p.text("Form1", "Label5") != shown, 3, "the clock stands still")
+        wine.screenshot("main-window", p.window("Form1"))
+        for name, width, height in (("Text1", 615, 285), ("Command1", 855, 255)):
+            _, _, (_, _, w, h) = p.control("Form1", name)
+            check((w, h) == (twips(width, dpi), twips(height, dpi)), f"{name} is {w} x {h}")
+        main_x, main_y, _, _ = p.window("Form1")
+        for moves, form, shot, close in ((("Right", "Return"), "Form3", "auto-close-picker",
+                                          "Command2"),
+                                         (("Down", "Right", "Return"), "Form2",
+                                          "auto-run-picker", "Command1")):
+            menu(p, *moves)
+            x, y, _, _ = p.wait_window(form)
+            check(x - main_x == y - main_y > 0, f"{form} is not cascaded from the main window")
+            wine.screenshot(shot, p.window(form))
+            p.click(form, close)
+            p.wait_hidden(form)
+        arm_alarm(p, 6)
+        x, y, w, h = p.wait_window("frmSplash", 20)
+        check(abs(2 * x + w - wine.screen[0]) <= 2 and abs(2 * y + h - wine.screen[1]) <= 2,
+              "the Time Up window is not centred on the screen")
+        _, _, (_, _, w, h) = p.control("frmSplash", "Image1")
+        check((w, h) == (twips(960, dpi), twips(705, dpi)), f"the OK picture is {w} x {h}")
+        time_up(p, timeout=10)
+    finally:
+        p.close()
+
+
+def use_leaves_no_objects_behind(wine):
+    """100 language switches, 20 opened pickers and 20 expiries leave as many GDI and USER
+    objects as the first of each left."""
+    p = started(wine, "repeated-use")
+
+    def use(switches, pickers, expiries):
+        p.click_window("Form1", 200, 10)
+        for _ in range(switches // 2):
+            p.key("ctrl+i", "ctrl+e")
+        for _ in range(pickers // 2):
+            for moves, form, close in ((("Right", "Return"), "Form3", "Command2"),
+                                       (("Down", "Right", "Return"), "Form2", "Command1")):
+                menu(p, *moves)
+                p.wait_window(form)
+                p.click(form, close)
+                p.wait_hidden(form)
+        for _ in range(expiries):
+            arm_alarm(p, 4)
+            p.answer("Stop", "OK")
+            p.click("frmSplash", "Image1")
+            p.wait_hidden("frmSplash")
+
+    try:
+        use(2, 2, 1)
+        first = p.objects()
+        use(98, 18, 19)
+        check(p.objects() == first, f"{first} objects after the first use, {p.objects()} after")
+    finally:
+        p.close()
+
+
+SUITES = {
+    "everyday": [first_look_language_and_exit, both_pickers,
+                 alarm_under("en_US.UTF-8", True), alarm_under("de_DE.UTF-8", False),
+                 auto_shutdown,
+                 auto_shutdown_failing("refused", "ended with status 1", REMINDER_EXIT_CODE="1"),
+                 auto_shutdown_failing("hanging", "no answer from shutdown.exe within 30 s",
+                                       REMINDER_DELAY_MS="4000000000"),
+                 auto_shutdown_slow, countdown_of_one_minute, installed_and_removed],
+    "repeated-use": [use_leaves_no_objects_behind],
+    "look": [windows_at_the_screens_dpi],
+}
+
 if __name__ == "__main__":
-    sys.exit(run([first_look_language_and_exit, both_pickers,
-                  alarm_under("en_US.UTF-8", True), alarm_under("de_DE.UTF-8", False),
-                  auto_shutdown, auto_shutdown_refused, auto_shutdown_slow,
-                  countdown_of_one_minute, installed_and_removed],
-                 *sys.argv[1:4]))
+    build, out, screen_grab, suite = sys.argv[1:5]
+    sys.exit(run(SUITES[suite], build, out, screen_grab, int(sys.argv[5]) if sys.argv[5:] else 96))

@@ -42,8 +42,9 @@ def windows_path(path):
 class Wine:
     """A prefix with the program, the stand-ins and the probe, and an X display."""
 
-    def __init__(self, build, out, screen_grab):
+    def __init__(self, build, out, screen_grab, dpi=96):
         self.build = Path(build)
+        self.dpi = dpi
         self.screen_grab = Path(screen_grab)
         self.out = Path(out)
         self.out.mkdir(parents=True, exist_ok=True)
@@ -53,13 +54,16 @@ class Wine:
         stand_in = bin_dir / "stand_in.exe"
         subprocess.run(["bash", str(WINE_ENV), "create", str(self.prefix), str(stand_in)],
                        check=True)
-        # The program's own folder holds the stand-ins of the system commands, which the
-        # program finds there first, and a stand-in as the program to pick.
+        if dpi != 96:
+            subprocess.run(["bash", str(WINE_ENV), "run", str(self.prefix), "reg", "add",
+                            "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                            "/d", str(dpi), "/f"], check=True, stdout=subprocess.DEVNULL)
+        # The system commands are the prefix's stand-ins in its system folder; the program's
+        # own folder holds a stand-in as the program to pick.
         self.app = self.prefix / "drive_c" / "app"
         self.app.mkdir()
         shutil.copy(bin_dir / PROGRAM, self.app / PROGRAM)
-        for name in ("shutdown.exe", "taskkill.exe", "picked.exe"):
-            shutil.copy(stand_in, self.app / name)
+        shutil.copy(stand_in, self.app / "picked.exe")
         self.probe_exe = self.prefix / "drive_c" / "probe.exe"
         shutil.copy(bin_dir / "probe.exe", self.probe_exe)
         self.locales = self.work / "locales"
@@ -75,15 +79,19 @@ class Wine:
             stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, env=self.env)
 
     def _start_display(self):
-        for number in range(70, 100):
-            if not Path(f"/tmp/.X11-unix/X{number}").exists():
-                self.xvfb = subprocess.Popen(
-                    ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-                wait_until(lambda n=number: Path(f"/tmp/.X11-unix/X{n}").exists(), 10,
-                           "Xvfb did not start")
-                return f":{number}"
-        raise Failure("no free display")
+        """An X server on a display it picks itself, so that runs side by side never meet."""
+        read, write = os.pipe()
+        # A screen of 1024 x 768 at 96 dpi, as large in inches at any other.
+        self.screen = (1024 * self.dpi // 96, 768 * self.dpi // 96)
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0",
+             f"{self.screen[0]}x{self.screen[1]}x24", "-nolisten", "tcp"],
+            pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as chosen:
+            number = chosen.readline().strip()
+        check(number.isdigit(), "Xvfb did not start")
+        return f":{number}"
 
     def close(self):
         self.probe.stdin.close()
@@ -160,6 +168,9 @@ class Program:
     def ticked(self, form, name):
         return self.wine.ask("check", form, name) == "1"
 
+    def objects(self, form="Form1"):
+        return int(self.wine.ask("objects", form))
+
     def box(self, title):
         answer = self.wine.ask("box", title)
         return None if answer == "none" else answer
@@ -218,9 +229,10 @@ class Program:
         self.wine.xdotool("key", "--delay", "100", *keys)
 
 
-def run(scenarios, build, out, screen_grab):
-    """Runs each scenario(wine) in one prefix; prints a line for each and the totals."""
-    wine = Wine(build, out, screen_grab)
+def run(scenarios, build, out, screen_grab, dpi=96):
+    """Runs each scenario(wine) in one prefix at `dpi`; prints a line for each and the
+    totals."""
+    wine = Wine(build, out, screen_grab, dpi)
     passed = failed = 0
     try:
         for scenario in scenarios:

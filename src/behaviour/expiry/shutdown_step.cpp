@@ -1,5 +1,7 @@
 #include "behaviour/expiry/shutdown_step.h"
 
+#include "behaviour/options/auto_shutdown.h"
+
 namespace reminder::expiry {
 
 std::string shutdownFailedPrompt(const std::string& reason) {
@@ -17,7 +19,7 @@ void PowerOffOrRemind(Context& context, const std::string& whatEnded,
       [&context, whatEnded, afterwards](const PowerOffVerdict& verdict) {
         if (verdict.accepted) context.platform.process.endNow();
         context.platform.dialogs.show(
-            {shutdownFailedPrompt(verdict.reason), "Stop", MessageButtons::Ok});
+            {shutdownFailedPrompt(verdict.reason), autoshutdown::kBoxTitle, MessageButtons::Ok});
         RemindOfExpiry(context, whatEnded);
         afterwards();
       });

@@ -45,7 +45,7 @@ void WarnIfPowerOffRefused(Context& context) {
     case PowerOffPermission::NeedsAuthentication:
     case PowerOffPermission::Refused:
     case PowerOffPermission::NotAvailable:
-      context.platform.dialogs.show({kCannotPowerOffWarning, kWarningTitle, MessageButtons::Ok});
+      context.platform.dialogs.show({kCannotPowerOffWarning, kBoxTitle, MessageButtons::Ok});
   }
 }
 

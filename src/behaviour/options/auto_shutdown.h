@@ -9,7 +9,8 @@ namespace reminder::autoshutdown {
 inline constexpr const char* kOnStatus = "Auto Shutdown Is On";
 inline constexpr const char* kOffStatus = "Auto Shutdown Is Off";
 inline constexpr const char* kQuestion = "Turn on Auto Shutdown ?";
-inline constexpr const char* kWarningTitle = "Auto Shutdown";
+// The title of its own boxes: the warning when it is turned on, the failure at expiry.
+inline constexpr const char* kBoxTitle = "Auto Shutdown";
 inline constexpr const char* kCannotPowerOffWarning =
     "This computer does not let Auto Shutdown turn it off: when the time is up you will get "
     "the reminder instead./Komputer ini tidak mengizinkan Matikan otomatis mematikannya: saat "

@@ -31,13 +31,12 @@ void QtProcessWatcher::run(const std::string& commandLine, EndHandler handler) {
   process->setStandardOutputFile(QProcess::nullDevice());
   process->setStandardInputFile(QProcess::nullDevice());
 
-  // Queued, so that no end is reported from inside run(); once, whichever signal comes first.
+  // Queued, so that no end is reported from inside run(); once, whichever comes first.
   auto pending = std::make_shared<EndHandler>(std::move(handler));
-  const auto report = [process, pending](const ProcessEnd& end) {
+  const auto report = [pending](const ProcessEnd& end) {
     if (!*pending) return;
     const EndHandler handler = std::move(*pending);
     *pending = nullptr;
-    process->deleteLater();
     handler(end);
   };
   QObject::connect(
@@ -49,6 +48,7 @@ void QtProcessWatcher::run(const std::string& commandLine, EndHandler handler) {
         } else {
           report({true, exitCode, said});
         }
+        process->deleteLater();
       },
       Qt::QueuedConnection);
   QObject::connect(
@@ -57,9 +57,17 @@ void QtProcessWatcher::run(const std::string& commandLine, EndHandler handler) {
         // Any other error is followed by finished().
         if (error == QProcess::FailedToStart) {
           report({false, -1, process->errorString().toStdString()});
+          process->deleteLater();
         }
       },
       Qt::QueuedConnection);
+  // No answer within the bound is an answer too; the command is ended, so that it cannot act
+  // after the program has said it did not.
+  QTimer::singleShot(boundMs_, process,
+                     [process, report, program = argv.front(), bound = boundMs_] {
+                       report(noAnswer(program, bound));
+                       process->kill();
+                     });
   process->start();
 }
 

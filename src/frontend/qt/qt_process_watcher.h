@@ -5,10 +5,15 @@
 namespace reminder {
 
 // Runs a command line through PATH without a shell (split as the user's program line is) in
-// a QProcess, and reports its end through the event loop.
+// a QProcess, and reports its end, or that it has not ended within `boundMs` (it is then
+// killed), through the event loop.
 class QtProcessWatcher final : public ProcessWatcher {
  public:
+  explicit QtProcessWatcher(int boundMs = kProcessAnswerBoundMs) : boundMs_(boundMs) {}
   void run(const std::string& commandLine, EndHandler handler) override;
+
+ private:
+  int boundMs_;
 };
 
 }  // namespace reminder

@@ -13,4 +13,8 @@ PixelRect toPixels(const TwipRect& rect, int dpi) {
           toPixels(rect.height, dpi)};
 }
 
+int scaledPixels(int pixels, int dpi) {
+  return pixels * dpi / kDesignDpi;
+}
+
 }  // namespace reminder::presentation

@@ -18,5 +18,7 @@ struct PixelRect {
 // Whole pixels at `dpi`, rounded down, so that neighbouring controls never overlap.
 [[nodiscard]] int toPixels(int twips, int dpi = kDesignDpi);
 [[nodiscard]] PixelRect toPixels(const TwipRect& rect, int dpi = kDesignDpi);
+// A measure drawn in whole pixels at 96 dpi (an inset, a border's room) at `dpi`.
+[[nodiscard]] int scaledPixels(int pixels, int dpi);
 
 }  // namespace reminder::presentation

@@ -34,7 +34,7 @@ class DueTimeWaiter {
   };
 
   void run();
-  void postDueTicks();
+  DWORD postDueTicks();
 
   HWND window_;
   UINT dueMessage_;

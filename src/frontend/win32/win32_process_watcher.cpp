@@ -5,14 +5,14 @@
 #endif
 #include <windows.h>
 
-#include "system/windows/system_command_lookup.h"
-#include "system/windows/wide_text.h"
+#include "system/windows/process_start.h"
 
 namespace reminder {
 
 namespace {
 
-// Posted to the watcher's window: wParam names the watched process.
+// Posted to the watcher's window: wParam names the watched process, lParam is 1 when the
+// bound was reached before it ended.
 constexpr UINT kEndedMessage = WM_APP + 3;
 constexpr wchar_t kWindowClass[] = L"ReminderProcessWatcher";
 
@@ -22,7 +22,8 @@ struct Win32ProcessWatcher::Watched {
   EndHandler handler;
   HANDLE process = nullptr;
   HANDLE wait = nullptr;
-  ProcessEnd failed;  // for a command that could not start
+  std::string program;
+  ProcessEnd failed;  // for a command that could not start or be waited for
   HWND window = nullptr;
   WPARAM id = 0;
 };
@@ -32,11 +33,11 @@ struct WatcherWindow {
     if (message != kEndedMessage) return DefWindowProcW(window, message, wParam, lParam);
     auto* watcher =
         reinterpret_cast<Win32ProcessWatcher*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (watcher != nullptr) ended(*watcher, wParam);
+    if (watcher != nullptr) ended(*watcher, wParam, lParam != 0);
     return 0;
   }
 
-  static void ended(Win32ProcessWatcher& watcher, WPARAM id) {
+  static void ended(Win32ProcessWatcher& watcher, WPARAM id, bool timedOut) {
     const auto found = watcher.watched_.find(id);
     if (found == watcher.watched_.end()) return;
     const std::unique_ptr<Win32ProcessWatcher::Watched> watched = std::move(found->second);
@@ -45,8 +46,15 @@ struct WatcherWindow {
     if (watched->process != nullptr) {
       UnregisterWaitEx(watched->wait, INVALID_HANDLE_VALUE);
       DWORD code = 0;
-      end.started = true;
-      end.exitCode = GetExitCodeProcess(watched->process, &code) != 0 ? static_cast<int>(code) : -1;
+      if (timedOut) {
+        // Ended, so that it cannot power off after the program has said it did not.
+        TerminateProcess(watched->process, 1);
+        end = noAnswer(watched->program, watcher.boundMs_);
+      } else {
+        end.started = true;
+        end.exitCode =
+            GetExitCodeProcess(watched->process, &code) != 0 ? static_cast<int>(code) : -1;
+      }
       CloseHandle(watched->process);
     }
     watched->handler(end);
@@ -55,14 +63,22 @@ struct WatcherWindow {
 
 namespace {
 
-void CALLBACK processEnded(void* context, BOOLEAN /*timedOut*/) {
+void CALLBACK processEnded(void* context, BOOLEAN timedOut) {
   const auto* watched = static_cast<const Win32ProcessWatcher::Watched*>(context);
-  PostMessageW(watched->window, kEndedMessage, watched->id, 0);
+  // A queue that is full for a moment does not lose the verdict: tried again for a second.
+  for (int tries = 0; tries < 100; ++tries) {
+    if (PostMessageW(watched->window, kEndedMessage, watched->id, timedOut != FALSE ? 1 : 0) !=
+            FALSE ||
+        GetLastError() != ERROR_NOT_ENOUGH_QUOTA) {
+      return;
+    }
+    Sleep(10);
+  }
 }
 
 }  // namespace
 
-Win32ProcessWatcher::Win32ProcessWatcher() {
+Win32ProcessWatcher::Win32ProcessWatcher(int boundMs) : boundMs_(boundMs) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -90,26 +106,19 @@ void Win32ProcessWatcher::run(const std::string& commandLine, EndHandler handler
   watched->handler = std::move(handler);
   watched->window = static_cast<HWND>(window_);
   watched->id = ++lastId_;
-  std::wstring line = wideText(commandLine);
-  std::wstring program;
-  if (const auto name = systemCommandName(line)) {
-    if (const auto file = findProgramFile(*name, systemCommandFolders())) program = *file;
-  }
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWMINNOACTIVE;
-  PROCESS_INFORMATION process{};
-  if (line.empty() || (systemCommandName(line) && program.empty())) {
-    watched->failed.error = commandLine + ": not in the program's folder nor the system folder";
-  } else if (CreateProcessW(program.empty() ? nullptr : program.c_str(), line.data(), nullptr,
-                            nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) == 0) {
-    watched->failed.error = "CreateProcess failed with error " + std::to_string(GetLastError());
+  const StartedProcess started = startProcess(commandLine, SW_SHOWMINNOACTIVE);
+  watched->program = started.fileName;
+  if (started.process == nullptr) {
+    watched->failed.error = started.error;
+  } else if (RegisterWaitForSingleObject(&watched->wait, started.process, processEnded,
+                                         watched.get(), static_cast<ULONG>(boundMs_),
+                                         WT_EXECUTEONLYONCE) == 0) {
+    // Started, but nothing could tell its end: no verdict, rather than one that never comes.
+    CloseHandle(started.process);
+    watched->failed = {
+        true, -1, "its end cannot be waited for (error " + std::to_string(GetLastError()) + ")"};
   } else {
-    CloseHandle(process.hThread);
-    watched->process = process.hProcess;
-    RegisterWaitForSingleObject(&watched->wait, process.hProcess, processEnded, watched.get(),
-                                INFINITE, WT_EXECUTEONLYONCE);
+    watched->process = started.process;
   }
   // Never from inside this call: a failure too is reported from the message loop.
   if (watched->process == nullptr) {

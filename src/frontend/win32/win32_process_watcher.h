@@ -8,12 +8,12 @@
 namespace reminder {
 
 // Starts command lines minimised, as the command starter finds them ("shutdown" from the
-// program's own folder or the system folder only), and reports each one's end from the
-// message loop of the thread that made the watcher: a wait of the system's thread pool posts
-// it to a message-only window.
+// system folder only), and reports each one's end, or that it has not ended within
+// `boundMs` (it is then ended), from the message loop of the thread that made the watcher: a wait
+// of the system's thread pool posts it to a message-only window.
 class Win32ProcessWatcher final : public ProcessWatcher {
  public:
-  Win32ProcessWatcher();
+  explicit Win32ProcessWatcher(int boundMs = kProcessAnswerBoundMs);
   ~Win32ProcessWatcher() override;
   Win32ProcessWatcher(const Win32ProcessWatcher&) = delete;
   Win32ProcessWatcher& operator=(const Win32ProcessWatcher&) = delete;
@@ -25,6 +25,7 @@ class Win32ProcessWatcher final : public ProcessWatcher {
   struct Watched;
 
  private:
+  int boundMs_;
   void* window_;  // HWND
   std::map<unsigned long long, std::unique_ptr<Watched>> watched_;
   unsigned long long lastId_ = 0;

@@ -26,37 +26,18 @@ std::optional<std::wstring_view> systemCommandName(std::wstring_view commandLine
   return std::nullopt;
 }
 
-std::optional<std::wstring> findProgramFile(std::wstring_view name,
-                                            const std::vector<std::wstring>& folders) {
-  for (const std::wstring& folder : folders) {
-    // An empty folder would be the current one.
-    if (folder.empty()) continue;
-    std::wstring file = folder;
-    if (file.back() != L'\\') file += L'\\';
-    file.append(name).append(L".exe");
-    const DWORD attributes = GetFileAttributesW(file.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-      return file;
-    }
+std::optional<std::wstring> systemCommandFile(std::wstring_view name) {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return std::nullopt;
+  std::wstring file(folder, length);
+  if (file.back() != L'\\') file += L'\\';
+  file.append(name).append(L".exe");
+  const DWORD attributes = GetFileAttributesW(file.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
   }
-  return std::nullopt;
-}
-
-std::vector<std::wstring> systemCommandFolders() {
-  std::vector<std::wstring> folders;
-  // Long enough for any path Windows gives a program file.
-  std::wstring buffer(32768, L'\0');
-  const DWORD length =
-      GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-  const std::size_t slash = buffer.find_last_of(L'\\', length);
-  if (length > 0 && length < buffer.size() && slash != std::wstring::npos) {
-    folders.push_back(buffer.substr(0, slash));
-  }
-  const UINT systemLength = GetSystemDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
-  if (systemLength > 0 && systemLength < buffer.size()) {
-    folders.push_back(buffer.substr(0, systemLength));
-  }
-  return folders;
+  return file;
 }
 
 }  // namespace reminder

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace reminder {
 
@@ -11,12 +10,9 @@ namespace reminder {
 // with or without ".exe"), as its bare name; none when the line starts another program.
 [[nodiscard]] std::optional<std::wstring_view> systemCommandName(std::wstring_view commandLine);
 
-// NAME.exe in the first of `folders` that has it. Looking only there keeps a downloaded
-// "shutdown.exe" in the current folder, or one earlier on PATH, from running in its place.
-[[nodiscard]] std::optional<std::wstring> findProgramFile(std::wstring_view name,
-                                                          const std::vector<std::wstring>& folders);
-
-// Where system commands are looked for: the program's own folder, then the system folder.
-[[nodiscard]] std::vector<std::wstring> systemCommandFolders();
+// NAME.exe in the system folder, the one place system commands come from: a "shutdown.exe"
+// beside the program (unpacked into Downloads, say), in the current folder or on PATH never
+// runs in its place.
+[[nodiscard]] std::optional<std::wstring> systemCommandFile(std::wstring_view name);
 
 }  // namespace reminder

@@ -4,10 +4,10 @@
 
 namespace reminder {
 
-// Starts command lines as they stand, as new processes, never through a shell and never
-// waiting. "shutdown" and "taskkill" run from the program's own folder or else the system
-// folder, never from the current folder or PATH; any other program is found as Windows finds
-// it. The window comes up minimised or normal, with the focus, as the caller asks.
+// Starts command lines as new processes, never through a shell and never waiting: "shutdown"
+// and "taskkill" from the system folder only, with their lines as they stand; the user's
+// program as exactly the file the line names (see launchFor). The window comes up minimised
+// or normal, with the focus, as the caller asks.
 class WindowsCommandStarter final : public CommandStarter {
  public:
   StartOutcome start(const std::string& commandLine, WindowStyle style) override;

@@ -9,6 +9,7 @@
 #include <cwchar>
 
 #include "platform/reading_order.h"
+#include "system/windows/long_path.h"
 #include "system/windows/program_name.h"
 #include "system/windows/wide_text.h"
 
@@ -23,7 +24,7 @@ std::optional<std::vector<std::wstring>> shownEntries(const std::string& folder,
   std::wstring pattern = wideText(folder);
   if (pattern.empty()) return std::nullopt;
   if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
-  pattern += L'*';
+  pattern = extendedPath(pattern + L'*');
   WIN32_FIND_DATAW entry;
   const HANDLE find =
       FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);

@@ -47,7 +47,7 @@ TEST_F(ExpirySequenceTest, ARefusedPowerOffIsReportedWithItsReasonThenTheReminde
             (Message{"Auto Shutdown failed: the computer was not shut down (Interactive "
                      "authentication required)./Matikan otomatis gagal: komputer tidak dimatikan "
                      "(Interactive authentication required).",
-                     "Stop", MessageButtons::Ok}));
+                     "Auto Shutdown", MessageButtons::Ok}));
   EXPECT_EQ(app.dialogs.shown()[1], (Message{"Time Up", "Stop", MessageButtons::Ok}));
   EXPECT_TRUE(app.splash().visible());
   EXPECT_EQ(afterwards, 1);

@@ -32,12 +32,14 @@ class StandInCommandsTest : public ::testing::Test {
 
   // A command of that name that writes its name and arguments to the record, says `says` on
   // its error output and ends with `status`, as one the system refuses does.
-  void standIn(const std::string& name, int status = 0, const std::string& says = {}) {
+  // With `hangs`, it never ends (as one waiting for a password does) until it is killed.
+  void standIn(const std::string& name, int status = 0, const std::string& says = {},
+               bool hangs = false) {
     const std::filesystem::path script = folder_ / name;
     std::ofstream(script) << "#!/bin/sh\necho \"" << name << " $*\" >> '"
                           << (folder_ / "record").string() << "'\n"
-                          << (says.empty() ? "" : "echo '" + says + "' >&2\n") << "exit " << status
-                          << "\n";
+                          << (says.empty() ? "" : "echo '" + says + "' >&2\n")
+                          << (hangs ? "exec /bin/sleep 600\n" : "") << "exit " << status << "\n";
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
   }
 

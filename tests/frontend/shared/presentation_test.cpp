@@ -1,5 +1,5 @@
 // What both front ends take from a window definition: pixels at a DPI, faces, colours, the
-// tab order and the names a screen reader reads.
+// tab order, the names a screen reader reads, and where a window comes up.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,6 +8,7 @@
 #include "frontend/shared/colors.h"
 #include "frontend/shared/fonts.h"
 #include "frontend/shared/geometry.h"
+#include "frontend/shared/placement.h"
 #include "frontend/shared/tab_order.h"
 #include "model/forms/windows.h"
 
@@ -26,6 +27,20 @@ TEST(Geometry, TwipsBecomeWholePixelsAtTheScreensDpi) {
   EXPECT_EQ(rect.top, 40);
   EXPECT_EQ(rect.width, 322);
   EXPECT_EQ(rect.height, 42);
+}
+
+// A work area of 1920 x 1040 on a second monitor to the right of the first.
+TEST(Placement, CascadedAndCentredWindowsStayInsideTheWorkArea) {
+  const PixelRect work{1920, 0, 1920, 1040};
+  EXPECT_EQ(cascadedFrom({2000, 100, 380, 470}, 23, 320, 230, work), (PixelPoint{2023, 123}));
+  // Near the right and bottom edges it is pulled back in; larger than the area, it keeps
+  // its top-left corner there.
+  EXPECT_EQ(cascadedFrom({3700, 900, 220, 140}, 23, 320, 230, work), (PixelPoint{3520, 810}));
+  EXPECT_EQ(cascadedFrom({2000, 100, 380, 470}, 23, 2000, 1100, work), (PixelPoint{1920, 0}));
+  EXPECT_EQ(centredIn(work, 498, 308), (PixelPoint{2631, 366}));
+  EXPECT_EQ(centredIn(work, 2000, 1100), (PixelPoint{1920, 0}));
+  EXPECT_EQ(scaledPixels(3, 96), 3);
+  EXPECT_EQ(scaledPixels(3, 192), 6);
 }
 
 TEST(Fonts, AMissingFaceStartsAtItsFirstInstalledStandIn) {

@@ -56,4 +56,23 @@ fs::path ownFolder() {
   return fs::path(buffer.substr(0, length)).parent_path();
 }
 
+fs::path deepFolder(const fs::path& base, std::size_t length) {
+  fs::path folder = base;
+  while (folder.native().size() < length) {
+    folder /= L"a folder thirty characters lon";
+    CreateDirectoryW((L"\\\\?\\" + folder.native()).c_str(), nullptr);
+  }
+  return folder;
+}
+
+void putFile(const fs::path& at, bool standIn) {
+  const std::wstring target = L"\\\\?\\" + at.native();
+  if (standIn) {
+    CopyFileW((ownFolder() / STAND_IN_NAME).c_str(), target.c_str(), FALSE);
+    return;
+  }
+  CloseHandle(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 }  // namespace reminder::test

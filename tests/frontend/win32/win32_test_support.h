@@ -28,7 +28,15 @@ class TemporaryFolder {
 // The lines a stand-in wrote to `file`, once it has written them: waits for the file.
 [[nodiscard]] std::string recordedLines(const std::filesystem::path& file);
 
-// This test program's folder, where the stand-ins for the system commands are.
+// This test program's folder, where copies of the stand-in lie as "shutdown.exe" and
+// "taskkill.exe", as a downloaded one could lie beside the program.
 [[nodiscard]] std::filesystem::path ownFolder();
+
+// A folder under `base` whose path is at least `length` characters long, made through the
+// "\\?\" prefix that such paths need; its path without the prefix.
+[[nodiscard]] std::filesystem::path deepFolder(const std::filesystem::path& base,
+                                               std::size_t length);
+// A copy of the stand-in (or an empty file) at a path of any length.
+void putFile(const std::filesystem::path& at, bool standIn);
 
 }  // namespace reminder::test

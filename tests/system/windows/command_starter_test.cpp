@@ -1,5 +1,5 @@
-// Starting command lines on Windows: the system commands from the program's own folder or the
-// system folder only, everything else as it stands.
+// Starting command lines on Windows: the system commands from the system folder only, the
+// user's program as exactly the file its line names.
 #include <gtest/gtest.h>
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -11,6 +11,7 @@
 
 #include "frontend/win32/win32_test_support.h"
 #include "system/windows/system_command_lookup.h"
+#include "system/windows/wide_text.h"
 #include "system/windows/windows_command_starter.h"
 
 namespace reminder {
@@ -31,39 +32,6 @@ TEST(SystemCommandNameTest, OnlyTheBareNamesOfTheSystemCommandsAreLookedUp) {
         L"C:\\Windows\\System32\\shutdown.exe -s", L"\"shutdown\" -s", L".\\taskkill.exe /im x"}) {
     EXPECT_FALSE(systemCommandName(other)) << fs::path(other).string();
   }
-}
-
-void touch(const fs::path& file) {
-  std::ofstream(file) << "x";
-}
-
-TEST(FindProgramFileTest, TheFirstFolderThatHasItWinsAndNoFolderMeansNotTheCurrentOne) {
-  const TemporaryFolder first;
-  const TemporaryFolder second;
-  touch(second.path() / "shutdown.exe");
-  const std::vector<std::wstring> both{first.path().wstring(), second.path().wstring()};
-  EXPECT_EQ(findProgramFile(L"shutdown", both), (second.path() / "shutdown.exe").wstring());
-  touch(first.path() / "shutdown.exe");
-  EXPECT_EQ(findProgramFile(L"shutdown", both), (first.path() / "shutdown.exe").wstring());
-  EXPECT_EQ(findProgramFile(L"shutdown", {first.path().wstring() + L"\\"}),
-            (first.path() / "shutdown.exe").wstring());
-  EXPECT_FALSE(findProgramFile(L"taskkill", both));
-  // A folder named "taskkill.exe" is no program.
-  fs::create_directory(second.path() / "taskkill.exe");
-  EXPECT_FALSE(findProgramFile(L"taskkill", {second.path().wstring()}));
-
-  const fs::path before = fs::current_path();
-  fs::current_path(first.path());
-  EXPECT_FALSE(findProgramFile(L"shutdown", {}));
-  EXPECT_FALSE(findProgramFile(L"shutdown", {std::wstring()}));
-  fs::current_path(before);
-}
-
-TEST(FindProgramFileTest, SystemCommandsAreLookedForBesideTheProgramThenInTheSystemFolder) {
-  wchar_t system[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-  EXPECT_EQ(systemCommandFolders(),
-            (std::vector<std::wstring>{ownFolder().wstring(), std::wstring(system, length)}));
 }
 
 class CommandStartTest : public ::testing::Test {
@@ -102,16 +70,51 @@ class CommandStartTest : public ::testing::Test {
   }();
 };
 
-TEST_F(CommandStartTest, SystemCommandsRunFromTheProgramsFolderWithTheirLineUnchanged) {
+// The stand-ins in the system folder write beside themselves; so would a planted one.
+TEST_F(CommandStartTest, SystemCommandsRunFromTheSystemFolderOnlyWithTheirLineUnchanged) {
   const TemporaryFolder downloads;
   planted(downloads);
-  ASSERT_TRUE(start("shutdown -s -t 00").started);
-  EXPECT_EQ(recordedLines(ownFolder() / "shutdown.log"), "shutdown -s -t 00\r\n");
-  ASSERT_TRUE(start("taskkill /im wmplayer.exe").started);
-  EXPECT_EQ(recordedLines(ownFolder() / "taskkill.log"), "taskkill /im wmplayer.exe\r\n");
-  EXPECT_FALSE(fs::exists(downloads.path() / "shutdown.log"));
-  EXPECT_FALSE(fs::exists(downloads.path() / "taskkill.log"));
+  wchar_t system[MAX_PATH];
+  const fs::path systemFolder(std::wstring(system, GetSystemDirectoryW(system, MAX_PATH)));
+  for (const std::string line : {"shutdown -s -t 00", "taskkill /im wmplayer.exe"}) {
+    const std::string name = line.substr(0, line.find(' '));
+    fs::remove(systemFolder / (name + ".log"));
+    ASSERT_TRUE(start(line).started) << line;
+    EXPECT_EQ(recordedLines(systemFolder / (name + ".log")), line + "\r\n");
+    for (const fs::path& folder : {downloads.path(), ownFolder()}) {
+      EXPECT_FALSE(fs::exists(folder / (name + ".log"))) << folder.string();
+    }
+  }
 }
+
+// Exactly the file picked runs, once, as its own quoted first word, however its path is
+// written: not "C:\Program.exe" nor "C:\Program Files\Picked.exe", which Windows would try
+// before an unquoted "C:\Program Files\Picked App\picked app.exe".
+class PickedPathTest : public CommandStartTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PickedPathTest, RunsThatFileAndNoOther) {
+  const TemporaryFolder temp;
+  const fs::path programFiles = "C:\\Program Files";
+  const fs::path folders[] = {programFiles / "Picked App", temp.path() / L"Lagu \u00f1and\u00fa",
+                              test::deepFolder(temp.path(), 300)};
+  const fs::path& folder = folders[GetParam()];
+  std::error_code madeAlready;
+  fs::create_directories(folder, madeAlready);
+  const fs::path program = folder / L"picked \u00e4pp.exe";
+  test::putFile(program, true);
+  for (const fs::path& trap : {fs::path("C:\\Program.exe"), programFiles / "Picked.exe"}) {
+    test::putFile(trap, true);
+  }
+  const fs::path record = temp.path() / "record.txt";
+  SetEnvironmentVariableW(L"REMINDER_RECORD", record.c_str());
+  const std::string path = utf8Text(program.native());
+  const StartOutcome outcome = start(path, WindowStyle::NormalWithFocus);
+  ASSERT_TRUE(outcome.started) << path << ": " << outcome.error;
+  EXPECT_EQ(recordedLines(record), "\"" + path + "\"\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(WithBlanksLettersBeyondTheCodePageAndDeeperThanTheOldLimit, PickedPathTest,
+                         ::testing::Values(0, 1, 2));
 
 TEST_F(CommandStartTest, APickedProgramStartsWithItsLineAsItStands) {
   const TemporaryFolder folder;
@@ -132,7 +135,10 @@ TEST_F(CommandStartTest, WhatCannotStartSaysWhy) {
   EXPECT_FALSE(empty.error.empty());
   const StartOutcome missing = start("C:\\no such folder\\no such program.exe");
   EXPECT_FALSE(missing.started);
-  EXPECT_NE(missing.error.find("CreateProcess failed"), std::string::npos) << missing.error;
+  EXPECT_NE(missing.error.find("is no program file"), std::string::npos) << missing.error;
+  const StartOutcome unknown = start("no-such-program --help");
+  EXPECT_NE(unknown.error.find("no-such-program is not a program on PATH"), std::string::npos)
+      << unknown.error;
 }
 
 }  // namespace

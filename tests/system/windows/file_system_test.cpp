@@ -84,6 +84,14 @@ TEST_F(FolderListTest, NamesBeyondTheCodePageArriveWhole) {
   EXPECT_EQ(files_.programs(at("Lagu ñandú")), Names{});
 }
 
+TEST_F(FolderListTest, FoldersDeeperThanThePathLimitOfOldAreListed) {
+  const fs::path deep = test::deepFolder(folder_.path(), 300);
+  test::putFile(deep / "app.exe", false);
+  CreateDirectoryW((L"\\\\?\\" + (deep / "inner").native()).c_str(), nullptr);
+  EXPECT_EQ(files_.programs(utf8(deep)), Names{"app.exe"});
+  EXPECT_EQ(files_.subfolders(utf8(deep)), Names{utf8(deep / "inner")});
+}
+
 TEST_F(FolderListTest, AFolderThatCannotBeReadHasNoList) {
   EXPECT_FALSE(files_.subfolders(at("missing")));
   EXPECT_FALSE(files_.programs(at("missing")));

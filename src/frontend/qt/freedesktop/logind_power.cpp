@@ -43,7 +43,7 @@ void LogindPower::requestPowerOff(VerdictHandler handler) {
   }
   QDBusMessage call = managerCall("PowerOff");
   call << false;  // interactive: no password dialog; a refusal comes back as an error
-  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kProcessAnswerBoundMs));
   QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                    [this](QDBusPendingCallWatcher* answered) {
                      answered->deleteLater();
@@ -52,6 +52,8 @@ void LogindPower::requestPowerOff(VerdictHandler handler) {
                        waiters_.decide({true, {}});
                      } else if (noLogind(reply.error())) {
                        withoutLogind();
+                     } else if (reply.error().type() == QDBusError::NoReply) {
+                       waiters_.decide({false, noAnswer("logind", kProcessAnswerBoundMs).error});
                      } else {
                        waiters_.decide({false, reply.error().message().toStdString()});
                      }

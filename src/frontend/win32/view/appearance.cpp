@@ -55,6 +55,8 @@ bool isInstalled(const std::string& family) {
 // kind instead, as GDI would only blow the bitmaps up.
 constexpr int kLargestBitmapLetters = 13;
 
+// The named face where it is installed, else the first installed face of the same kind and
+// width; where none is, the named one, for Windows' own substitution by kind.
 std::wstring faceToAsk(const Font& font, const presentation::FaceChoice& choice) {
   const InstalledFaces& faces = installedFaces();
   if (choice.pixelSize > kLargestBitmapLetters && faces.raster.contains(folded(font.face))) {
@@ -63,7 +65,8 @@ std::wstring faceToAsk(const Font& font, const presentation::FaceChoice& choice)
       if (faces.all.contains(name) && !faces.raster.contains(name)) return wideText(family);
     }
   }
-  return wideText(font.face);
+  const std::string& first = choice.families.front();
+  return wideText(isInstalled(first) ? first : font.face);
 }
 
 BYTE pitchAndFamily(presentation::FaceKind kind) {
@@ -94,30 +97,51 @@ RECT toRect(const TwipRect& rect, int dpi) {
   return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
 }
 
-Appearance::~Appearance() {
-  for (const auto& [key, font] : fonts_) DeleteObject(font);
-  for (const auto& [color, brush] : brushes_) DeleteObject(brush);
+HFONT Appearance::font(const std::optional<Font>& wanted, int dpi) {
+  return made(wanted.value_or(presentation::defaultFont()), dpi, 0);
 }
 
-HFONT Appearance::font(const std::optional<Font>& wanted, int dpi) {
+HFONT Appearance::fitted(const std::optional<Font>& wanted, int dpi, const std::wstring& text,
+                         int room) {
   const Font font = wanted.value_or(presentation::defaultFont());
-  const FontKey key{font.face, font.points, font.bold, font.charset, dpi};
-  if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
-  // The choice gives the size (smaller where the stand-in face runs large) and the kind, which
-  // leads Windows' own substitution of a missing face; the face asked for is the named one.
+  HFONT chosen = made(font, dpi, 0);
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ before = SelectObject(screen, chosen);
+  SIZE extent{};
+  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen, &metrics);
+  // One pixel of the letters' height less at a time, down to two thirds of it.
+  const int full = metrics.tmHeight - metrics.tmInternalLeading;
+  for (int size = full - 1; extent.cx > room && size >= full * 2 / 3 && size > 0; --size) {
+    chosen = made(font, dpi, size);
+    SelectObject(screen, chosen);
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+  }
+  SelectObject(screen, before);
+  ReleaseDC(nullptr, screen);
+  return chosen;
+}
+
+HFONT Appearance::made(const Font& font, int dpi, int pixelSize) {
+  const FontKey key{font.face, font.points, font.bold, font.charset, dpi, pixelSize};
+  if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second.get();
+  // The choice gives the face, the size (smaller where the stand-in face runs large) and the
+  // kind, which leads Windows' own substitution where no face of the choice is installed.
   const presentation::FaceChoice choice = presentation::chooseFace(font, isInstalled, dpi);
+  const int letters = pixelSize > 0 ? pixelSize : choice.pixelSize;
   const HFONT made =
-      CreateFontW(-choice.pixelSize, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+      CreateFontW(-letters, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                   static_cast<BYTE>(font.charset), OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
                   DEFAULT_QUALITY, pitchAndFamily(choice.kind), faceToAsk(font, choice).c_str());
-  fonts_.emplace(key, made);
+  fonts_.emplace(key, Owned<HFONT>(made));
   return made;
 }
 
 HBRUSH Appearance::brush(COLORREF color) {
-  if (const auto found = brushes_.find(color); found != brushes_.end()) return found->second;
+  if (const auto found = brushes_.find(color); found != brushes_.end()) return found->second.get();
   const HBRUSH made = CreateSolidBrush(color);
-  brushes_.emplace(color, made);
+  brushes_.emplace(color, Owned<HBRUSH>(made));
   return made;
 }
 

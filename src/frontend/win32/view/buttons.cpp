@@ -31,7 +31,17 @@ class PaintedButton : public ChildControl {
     return CDRF_SKIPDEFAULT;
   }
 
+ protected:
+  // Inside the edges drawn around the caption.
+  [[nodiscard]] std::optional<int> captionRoom() const override {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    return client.right - 2 * presentation::scaledPixels(kEdge, surface().dpi);
+  }
+
  private:
+  static constexpr int kEdge = 3;
+
   void paint(const NMCUSTOMDRAW& draw) const {
     const HDC dc = draw.hdc;
     RECT rect = draw.rc;
@@ -47,7 +57,9 @@ class PaintedButton : public ChildControl {
     }
     const std::wstring text = windowText(hwnd());
     RECT textArea = rect;
-    if (down) OffsetRect(&textArea, 1, 1);
+    const int dpi = surface().dpi;
+    if (down)
+      OffsetRect(&textArea, presentation::scaledPixels(1, dpi), presentation::scaledPixels(1, dpi));
     const HGDIOBJ previous = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, control().enabled() ? foreColor() : GetSysColor(COLOR_GRAYTEXT));
@@ -55,26 +67,21 @@ class PaintedButton : public ChildControl {
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previous);
     if ((draw.uItemState & CDIS_FOCUS) != 0) {
-      InflateRect(&rect, -3, -3);
+      const int inset = presentation::scaledPixels(kEdge, dpi);
+      InflateRect(&rect, -inset, -inset);
       DrawFocusRect(dc, &rect);
     }
   }
 };
 
-void showCaption(HWND window, const std::string& caption) {
-  SetWindowTextW(window, wideText(caption).c_str());
-}
-
 class CommandButtonWindow final : public PaintedButton {
  public:
   CommandButtonWindow(CommandButton& button, Surface& surface)
       : PaintedButton(button, surface, BS_PUSHBUTTON), button_(button) {
-    showCaption(hwnd(), button.caption());
-    nameForAssistiveTechnology();
+    showCaption(button.caption());
     button.setObserver([this](Property property) {
       if (property == Property::Caption) {
-        showCaption(hwnd(), button_.caption());
-        nameForAssistiveTechnology();
+        showCaption(button_.caption());
       } else {
         syncCommon();
       }
@@ -97,8 +104,7 @@ class ChoiceWindow final : public PaintedButton {
  public:
   ChoiceWindow(Choice& choice, Surface& surface)
       : PaintedButton(choice, surface, styleOf(choice)), choice_(choice) {
-    showCaption(hwnd(), choice.caption());
-    nameForAssistiveTechnology();
+    showCaption(choice.caption());
     showValue();
     choice.setObserver([this](Property property) {
       switch (property) {
@@ -106,8 +112,7 @@ class ChoiceWindow final : public PaintedButton {
           showValue();
           break;
         case Property::Caption:
-          showCaption(hwnd(), choice_.caption());
-          nameForAssistiveTechnology();
+          showCaption(choice_.caption());
           break;
         default:
           syncCommon();
@@ -124,6 +129,16 @@ class ChoiceWindow final : public PaintedButton {
   std::optional<LRESULT> notify(const NMHDR& header) override {
     if (!choice_.pushButtonLook) return std::nullopt;
     return PaintedButton::notify(header);
+  }
+
+ protected:
+  // A real check box or option button has its mark beside the caption.
+  [[nodiscard]] std::optional<int> captionRoom() const override {
+    const std::optional<int> room = PaintedButton::captionRoom();
+    if (choice_.pushButtonLook || !room) return room;
+    const int dpi = surface().dpi;
+    return *room - GetSystemMetricsForDpi(SM_CXMENUCHECK, static_cast<UINT>(dpi)) -
+           presentation::scaledPixels(4, dpi);
   }
 
  private:

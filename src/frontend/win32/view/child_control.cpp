@@ -1,5 +1,7 @@
 #include "frontend/win32/view/child_control.h"
 
+#include <algorithm>
+
 #include "frontend/shared/accessible_names.h"
 #include "frontend/shared/tab_order.h"
 #include "frontend/win32/view/accessible_name.h"
@@ -19,7 +21,6 @@ namespace reminder::view {
 
 namespace {
 
-constexpr wchar_t kNameProperty[] = L"KaveltoControlName";
 constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
 
 class Factory final : public ControlVisitor {
@@ -51,6 +52,14 @@ int controlId(const Control& control) {
   return kFirstControlId;
 }
 
+HWND createChild(const Control& control, const Surface& surface, const wchar_t* windowClass,
+                 DWORD style, DWORD extendedStyle) {
+  if (presentation::takesFocus(control)) style |= WS_TABSTOP;
+  return CreateWindowExW(
+      extendedStyle, windowClass, L"", WS_CHILD | style, 0, 0, 0, 0, surface.window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))), surface.instance, nullptr);
+}
+
 }  // namespace
 
 std::wstring windowText(HWND window) {
@@ -60,19 +69,12 @@ std::wstring windowText(HWND window) {
   return text;
 }
 
-void nameWindow(HWND window, const std::string& name) {
-  const ATOM atom = GlobalAddAtomW(wideText(name).c_str());
-  SetPropW(window, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
-}
-
 ChildControl::ChildControl(Control& control, Surface& surface, const wchar_t* windowClass,
                            DWORD style, DWORD extendedStyle)
-    : control_(control), surface_(surface) {
-  if (presentation::takesFocus(control)) style |= WS_TABSTOP;
-  hwnd_ = CreateWindowExW(
-      extendedStyle, windowClass, L"", WS_CHILD | style, 0, 0, 0, 0, surface.window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))), surface.instance, nullptr);
-  nameWindow(hwnd_, control.name());
+    : control_(control),
+      surface_(surface),
+      hwnd_(createChild(control, surface, windowClass, style, extendedStyle)),
+      name_(hwnd_, control.name()) {
   if (!control.layout.toolTip.empty()) {
     const std::wstring tip = wideText(control.layout.toolTip);
     TTTOOLINFOW tool{};
@@ -133,7 +135,20 @@ COLORREF ChildControl::backColor() const {
 }
 
 HFONT ChildControl::font() const {
+  if (std::optional<int> room = captionRoom()) {
+    // What lies past the window's edge is not seen.
+    RECT client{};
+    GetClientRect(surface_.window, &client);
+    room = std::min<int>(*room, client.right - placeInWindow().left);
+    return surface_.appearance.fitted(control_.layout.font, surface_.dpi, windowText(hwnd_), *room);
+  }
   return surface_.appearance.font(control_.layout.font, surface_.dpi);
+}
+
+void ChildControl::showCaption(const std::string& caption) const {
+  SetWindowTextW(hwnd_, wideText(caption).c_str());
+  if (captionRoom()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+  nameForAssistiveTechnology();
 }
 
 std::unique_ptr<ChildControl> makeChildControl(Control& control, Surface& surface) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "frontend/win32/view/appearance.h"
+#include "frontend/win32/view/owned_objects.h"
 #include "frontend/win32/view/win32_headers.h"
 #include "model/controls/control.h"
 
@@ -63,6 +64,12 @@ class ChildControl {
   [[nodiscard]] virtual HCURSOR cursor() const { return nullptr; }
 
  protected:
+  // How many pixels wide a caption on one line may be in the window; none where its text is
+  // not such a caption (a field's, a list's, a label that grows with its text).
+  [[nodiscard]] virtual std::optional<int> captionRoom() const { return std::nullopt; }
+  // Shows `caption` as the window's text, in a font it fits in, and names it for assistive
+  // technology.
+  void showCaption(const std::string& caption) const;
   void syncCommon() const;
   // The name assistive technology reads, after a caption change.
   void nameForAssistiveTechnology() const;
@@ -77,6 +84,7 @@ class ChildControl {
   Control& control_;
   Surface& surface_;
   HWND hwnd_;
+  WindowName name_;
 };
 
 // The window of `control`, or none for a control the window paints itself (a line).
@@ -96,9 +104,5 @@ std::unique_ptr<ChildControl> makeFileList(FileList& list, Surface& surface);
 
 // The text a window shows.
 [[nodiscard]] std::wstring windowText(HWND window);
-
-// Names a window by its control's (or form's) name, so that automation, the end-to-end
-// tests among it, finds it by that name from another process, as Qt's object names let it.
-void nameWindow(HWND window, const std::string& name);
 
 }  // namespace reminder::view

@@ -65,7 +65,8 @@ class DriveListWindow final : public ChildControl {
     SetWindowPos(hwnd(), nullptr, 0, 0, rect.right - rect.left, closed * 8,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The closed box's field: its height less the edit frame's.
-    SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), closed - 6);
+    SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                 closed - presentation::scaledPixels(6, surface().dpi));
   }
 
   void command(int code) override {

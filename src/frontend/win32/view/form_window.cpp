@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 #include "frontend/shared/accessible_names.h"
+#include "frontend/shared/placement.h"
 #include "frontend/shared/tab_order.h"
 #include "frontend/win32/view/accessible_name.h"
 #include "model/controls/form.h"
@@ -70,15 +72,6 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
   (void)registered;
 }
 
-void setIcon(HWND window, HINSTANCE instance, int dpi) {
-  for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
-    const int size = GetSystemMetricsForDpi(metric, dpi);
-    const HANDLE icon =
-        LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, size, size, 0);
-    SendMessageW(window, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
-  }
-}
-
 POINT pointAt(int x, int y, int dpi) {
   return {presentation::toPixels(x, dpi), presentation::toPixels(y, dpi)};
 }
@@ -93,9 +86,9 @@ FormWindow::FormWindow(Form& form, HINSTANCE instance, HWND owner)
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   ownerFor(form, instance, owner), nullptr, instance, this);
   dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
-  nameWindow(hwnd_, form.name());
+  name_.emplace(hwnd_, form.name());
   setAccessibleName(hwnd_, presentation::accessibleName(form));
-  if (!form.icon.empty()) setIcon(hwnd_, instance, dpi_);
+  showIcons();
 
   toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -118,6 +111,7 @@ FormWindow::~FormWindow() {
   // The form may be gone already: the window tells it nothing more.
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   children_.clear();
+  menuBar_.reset();
   DestroyWindow(hwnd_);
 }
 
@@ -178,7 +172,7 @@ void FormWindow::showAsForm() {
     ShowWindow(hwnd_, SW_HIDE);
     return;
   }
-  placeOnFirstShow();
+  if (IsWindowVisible(hwnd_) == FALSE) placeForShowing();
   if (form_.windowState() == WindowState::Minimized) {
     if (IsIconic(hwnd_) == FALSE) ShowWindow(hwnd_, SW_MINIMIZE);
     return;
@@ -199,33 +193,61 @@ void FormWindow::comeForward() {
   FlashWindowEx(&flash);
 }
 
-void FormWindow::placeOnFirstShow() {
-  if (placed_) return;
+// The Time Up window comes up centred on the monitor the user is looking at (the foreground
+// window's: a full-screen game's, say), else the main window's, each time it is shown anew.
+// A picker comes up, the first time, a caption's height down and right of the main window
+// on its monitor, as Windows cascades a program's next window; afterwards where the user
+// left it. The main window takes the system's default place.
+void FormWindow::placeForShowing() {
+  const bool centred = form_.startPosition == StartPosition::CenterOwner;
+  if (mainWindow_ == nullptr || (placed_ && !centred)) return;
   placed_ = true;
-  if (form_.startPosition != StartPosition::CenterOwner) return;
-  RECT area{};
-  const HWND owner = GetWindow(hwnd_, GW_OWNER);
-  if (owner != nullptr && IsWindowVisible(owner) != FALSE && IsIconic(owner) == FALSE) {
-    GetWindowRect(owner, &area);
-  } else {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
-    area = monitor.rcWork;
-  }
+  const HWND foreground = GetForegroundWindow();
+  const HMONITOR monitor = centred && foreground != nullptr
+                               ? MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST)
+                               : MonitorFromWindow(mainWindow_, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(monitor, &info);
+  const RECT& work = info.rcWork;
+  const presentation::PixelRect area{work.left, work.top, work.right - work.left,
+                                     work.bottom - work.top};
   RECT frame{};
   GetWindowRect(hwnd_, &frame);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  const int left = std::max<int>((area.left + area.right - width) / 2, 0);
-  const int top = std::max<int>((area.top + area.bottom - height) / 2, 0);
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  presentation::PixelPoint at{};
+  if (centred) {
+    at = presentation::centredIn(area, width, height);
+  } else {
+    RECT main{};
+    GetWindowRect(mainWindow_, &main);
+    at = presentation::cascadedFrom(
+        {main.left, main.top, main.right - main.left, main.bottom - main.top},
+        GetSystemMetricsForDpi(SM_CYCAPTION, static_cast<UINT>(dpi_)), width, height, area);
+  }
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The program's icon at the sizes of the window's DPI; the ones shown before go once the
+// window has taken the new ones.
+void FormWindow::showIcons() {
+  if (form_.icon.empty()) return;
+  for (const auto& [which, metric, owned] : {std::tuple{ICON_BIG, SM_CXICON, &bigIcon_},
+                                             std::tuple{ICON_SMALL, SM_CXSMICON, &smallIcon_}}) {
+    const int size = GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi_));
+    Owned<HICON> icon(static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, size, size, 0)));
+    SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(which),
+                 reinterpret_cast<LPARAM>(icon.get()));
+    *owned = std::move(icon);
+  }
 }
 
 void FormWindow::changeDpi(int dpi, const RECT* suggested) {
   dpi_ = dpi;
   surface_->dpi = dpi;
-  if (!form_.icon.empty()) setIcon(hwnd_, instance_, dpi);
+  showIcons();
   if (suggested != nullptr) {
     SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -244,15 +266,14 @@ void FormWindow::paintLines(HDC dc) const {
     } else if (form_.foreColor) {
       color = colorRef(*form_.foreColor);
     }
-    const HPEN pen = CreatePen(PS_SOLID, 1, color);
-    const HGDIOBJ previous = SelectObject(dc, pen);
+    const Owned<HPEN> pen(CreatePen(PS_SOLID, 1, color));
+    const HGDIOBJ previous = SelectObject(dc, pen.get());
     const POINT from = pointAt(line->x1, line->y1, dpi_);
     const POINT to = pointAt(line->x2, line->y2, dpi_);
     MoveToEx(dc, from.x, from.y, nullptr);
     LineTo(dc, to.x, to.y);
     SetPixel(dc, to.x, to.y, color);  // the end point too, as the line is defined
     SelectObject(dc, previous);
-    DeleteObject(pen);
   }
 }
 
@@ -292,6 +313,7 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
 }
 
 LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == liveObjectsMessage()) return liveObjects();
   std::optional<LRESULT> result = fromControl(message, wParam, lParam);
   if (!result) result = paint(message, wParam);
   if (!result) result = fromFrame(message, wParam, lParam);

@@ -7,6 +7,7 @@
 #include "frontend/win32/view/appearance.h"
 #include "frontend/win32/view/child_control.h"
 #include "frontend/win32/view/menu_bar.h"
+#include "frontend/win32/view/owned_objects.h"
 #include "frontend/win32/view/win32_headers.h"
 
 namespace reminder {
@@ -51,8 +52,9 @@ class FormWindow {
   void fitFrameToClient();
   void showAsForm();
   void comeForward();
-  void placeOnFirstShow();
+  void placeForShowing();
   void changeDpi(int dpi, const RECT* suggested);
+  void showIcons();
   void paintLines(HDC dc) const;
   void invalidateLine(const Line& line) const;
   [[nodiscard]] ChildControl* childOf(HWND window) const;
@@ -61,6 +63,9 @@ class FormWindow {
   HINSTANCE instance_;
   HWND mainWindow_;  // null for the main window itself
   HWND hwnd_ = nullptr;
+  std::optional<WindowName> name_;
+  Owned<HICON> bigIcon_;
+  Owned<HICON> smallIcon_;
   HWND toolTips_ = nullptr;
   int dpi_ = 96;
   Appearance appearance_;

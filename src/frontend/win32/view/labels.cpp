@@ -1,3 +1,4 @@
+#include "frontend/shared/fonts.h"
 #include "frontend/win32/view/child_control.h"
 #include "model/controls/frame.h"
 #include "model/controls/label.h"
@@ -38,10 +39,21 @@ class LabelWindow final : public ChildControl {
     if (label_.autoSize) fitToCaption();
   }
 
+ protected:
+  // A label of one line's height that does not grow with its text keeps it on that line.
+  [[nodiscard]] std::optional<int> captionRoom() const override {
+    if (label_.autoSize) return std::nullopt;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int line = presentation::fontPixelSize(
+        label_.layout.font.value_or(presentation::defaultFont()).points, surface().dpi);
+    if (client.bottom >= 2 * line) return std::nullopt;
+    return client.right;
+  }
+
  private:
   void showCaption() {
-    SetWindowTextW(hwnd(), wideText(label_.caption()).c_str());
-    nameForAssistiveTechnology();
+    ChildControl::showCaption(label_.caption());
     if (label_.autoSize) fitToCaption();
   }
 

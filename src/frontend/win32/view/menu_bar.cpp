@@ -89,13 +89,14 @@ MenuBar::MenuBar(HWND window, const std::vector<MenuItem*>& items)
     });
   }
   if (!keys.empty()) {
-    shortcuts_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+    shortcuts_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
   }
   rebuild();
 }
 
+// The window lets go of its menu bar first, which then goes with its menus.
 MenuBar::~MenuBar() {
-  if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
+  SetMenu(window_, nullptr);
 }
 
 int MenuBar::idOf(const MenuItem& item) const {
@@ -134,9 +135,10 @@ HMENU MenuBar::build(const std::vector<MenuItem*>& items, bool bar) const {
 }
 
 void MenuBar::rebuild() {
-  const HMENU previous = GetMenu(window_);
-  SetMenu(window_, build(roots_, true));
-  if (previous != nullptr) DestroyMenu(previous);
+  Owned<HMENU> bar(build(roots_, true));
+  SetMenu(window_, bar.get());
+  // The bar shown before goes with its menus, now that the window shows the new one.
+  bar_ = std::move(bar);
   DrawMenuBar(window_);
   if (onRebuilt_) onRebuilt_();
 }

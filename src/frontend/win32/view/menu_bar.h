@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "frontend/win32/view/owned_objects.h"
 #include "frontend/win32/view/win32_headers.h"
 #include "model/controls/menu_item.h"
 
@@ -24,7 +25,7 @@ class MenuBar {
 
   // A WM_COMMAND from a menu or a shortcut; false: not one of the bar's.
   bool command(int id) const;
-  [[nodiscard]] HACCEL shortcuts() const { return shortcuts_; }
+  [[nodiscard]] HACCEL shortcuts() const { return shortcuts_.get(); }
 
   // Called after the bar changed its height, so the window can keep its client size.
   void setOnRebuilt(std::function<void()> onRebuilt) { onRebuilt_ = std::move(onRebuilt); }
@@ -37,7 +38,8 @@ class MenuBar {
   HWND window_;
   std::vector<MenuItem*> roots_;
   std::vector<MenuItem*> all_;  // an item's command id is its place here
-  HACCEL shortcuts_ = nullptr;
+  Owned<HACCEL> shortcuts_;
+  Owned<HMENU> bar_;
   std::function<void()> onRebuilt_;
 };
 

@@ -75,8 +75,8 @@ class NoLogindTest : public EventLoopSuite<StandInCommandsTest> {
   }
 
   // The verdict of one request; the event loop runs until it has come.
-  PowerOffVerdict powerOff() {
-    QtProcessWatcher watcher;
+  PowerOffVerdict powerOff(int boundMs = kProcessAnswerBoundMs) {
+    QtProcessWatcher watcher(boundMs);
     LogindPower power(watcher);
     std::optional<PowerOffVerdict> verdict;
     bool insideTheCall = true;
@@ -120,6 +120,15 @@ TEST_F(NoLogindTest, RefusedByBothOrMissingItIsARefusalWithTheReasons) {
                                  0),
             0U)
       << verdict.reason;
+}
+
+TEST_F(NoLogindTest, ACommandWithNoAnswerWithinTheBoundIsARefusalToo) {
+  standIn("systemctl", 0, {}, true);
+  standIn("shutdown", 0, {}, true);
+  const PowerOffVerdict verdict = powerOff(1000);
+  EXPECT_FALSE(verdict.accepted);
+  EXPECT_EQ(verdict.reason,
+            "no answer from systemctl within 1 s; no answer from shutdown within 1 s");
 }
 
 TEST_F(NoLogindTest, WithoutABusNothingIsKnownBeforehand) {
