@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Windows program "KAVELTO Time Reminder.exe" with Debian's MinGW-w64 (installing it
-# when missing), checks that it is one static file of at most 1 MB, and packs it with the
-# README into build/windows/kavelto-time-reminder-windows.zip.
+# Builds the Windows program "KAVELTO Time Reminder.exe" with Debian's MinGW-w64 and its
+# installer with NSIS (installing them when missing), checks that the program is one static
+# file of at most 1 MB and the installer its own, and packs the program with the README into
+# build/windows/kavelto-time-reminder-windows.zip, beside the installer
+# build/windows/kavelto-time-reminder-VERSION-setup.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,14 +16,16 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DREMINDER_WITH_TESTS=OFF "${launcher[@]}"
-cmake --build "$build" --target reminder_windows_program
+rm -f "$build"/*-setup.exe
+cmake --build "$build" --target reminder_windows_program windows_installer
 
 program="$build/bin/KAVELTO Time Reminder.exe"
-scripts/check-windows-exe.sh "$program"
+installer=$(echo "$build"/*-setup.exe)
+scripts/check-windows-exe.sh "$program" "$installer"
 
 package=kavelto-time-reminder-windows.zip
 rm -rf "$build/zip" "$build/$package"
 mkdir -p "$build/zip"
 cp "$program" README.md "$build/zip/"
 (cd "$build/zip" && cmake -E tar cf "../$package" --format=zip -- "KAVELTO Time Reminder.exe" README.md)
-echo "Built $program and $build/$package"
+echo "Built $program, $installer and $build/$package"

@@ -19,13 +19,13 @@ packages=(
 if [[ "${1:-}" == "--package" ]]; then
   packages+=(dpkg-dev file)
 fi
-# The tests also validate the desktop files, make the package and run it, and compile the
-# Windows code, its tests (with GoogleTest's sources) and resources with MinGW-w64 and run
-# them under Wine.
+# The tests also validate the desktop files, make the package, check it with lintian and run
+# it, and compile the Windows code, its tests (with GoogleTest's sources), resources and
+# installer (NSIS) with MinGW-w64 and run them under Wine.
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool x11-utils python3 procps
-    dpkg-dev file desktop-file-utils appstream
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64)
+    dpkg-dev file desktop-file-utils appstream lintian
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64 nsis)
   # Wine's own fonts for the Windows windows; the locale sources that regional formats
   # under Wine are generated from.
   packages+=(fonts-wine locales)
@@ -42,9 +42,10 @@ if [[ "${1:-}" == "--tests" ]]; then
   packages+=(mutter kwin-x11 kwin-style-breeze weston qt6-wayland)
 fi
 
-# The Windows program alone (scripts/build-windows.sh) needs only the cross compiler.
+# The Windows program alone (scripts/build-windows.sh) needs only the cross compiler, and
+# NSIS for its installer.
 if [[ "${1:-}" == "--windows" ]]; then
-  packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+  packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis)
 fi
 
 missing=()

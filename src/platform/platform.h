@@ -9,6 +9,7 @@
 #include "platform/power.h"
 #include "platform/process_control.h"
 #include "platform/regional.h"
+#include "platform/taskbar_progress.h"
 #include "platform/timer_service.h"
 
 namespace reminder {
@@ -25,6 +26,7 @@ struct Platform {
   Power& power;
   MonotonicClock& monotonic;  // counts the computer's sleep, unlike `timers`
   Attention& attention;
+  TaskbarProgress& progress;
 };
 
 }  // namespace reminder

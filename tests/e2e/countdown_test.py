@@ -3,13 +3,33 @@ names "Insert Minute" (text an assistive tool writes into it counts as typing, a
 field refuses it), Start is clicked and the auto shutdown question answered No. The seconds
 counter, the set time and the buttons follow; Cancel stops it all. A second countdown runs
 its minute down: then come the Time Up window and the "Time Up" box; the window ignores a
-click on its letters and goes at a click on its OK picture; the countdown is idle again."""
+click on its letters and goes at a click on its OK picture; the countdown is idle again.
+The task manager, as dbus-monitor hears it, sees the progress rise once a second at most, go
+urgent while the box waits, and go after OK."""
+
+import re
+import subprocess
 
 import e2e
+
+CLEARED = {"progress": "0", "progress-visible": "false", "urgent": "false"}
+URGENT = {"progress": "1", "progress-visible": "true", "urgent": "true"}
+
+
+def launcher_entry(s):
+    """The updates of the program's launcher entry on the session bus: [{property: value}]."""
+    log = s.home / "launcher-entry.log"
+    subprocess.Popen(["dbus-monitor", "--session", "interface=com.canonical.Unity.LauncherEntry"],
+                     stdout=log.open("w"), stderr=subprocess.DEVNULL)
+    s.wait(lambda: log.stat().st_size, "dbus-monitor listening")
+    return lambda: [dict(re.findall(r'string "([\w-]+)"\s+variant\s+\w+ (\S+)', update))
+                    for update in log.read_text().split("member=Update")[1:]
+                    if 'string "application://kavelto-time-reminder.desktop"' in update]
 
 
 def test(args):
     with e2e.Session(args.binary, args.tools, args.out) as s:
+        updates = launcher_entry(s)
         main = s.window(e2e.APP)
         minutes = s.find(main, "text", "Insert Minute")
         start = s.find_all(main, "push button", "Start")[0]
@@ -45,6 +65,7 @@ def test(args):
         s.expect_text(minutes, "1")
 
         s.click(cancel)
+        cancelled = len(updates())
         s.expect_states(counter, absent={"showing"})
         s.expect_text(minutes, "")
         s.expect_name(set_time, "Label15")  # empty again: the name falls back
@@ -61,8 +82,13 @@ def test(args):
         e2e.follow_countdown(s, counter, until=lambda: s.windows("Stop"))
         notice, splash = e2e.wait_time_up(s, timeout=10)
         s.screenshot("time-up")
+        s.wait(lambda: updates()[-1] == URGENT, "the icon urgent while the box waits")
+        shares = [float(entry["progress"]) for entry in updates()[cancelled:]]
+        e2e.check(shares[0] == 0 and shares == sorted(shares) and 30 <= len(shares) <= 61,
+                  f"the minute's progress: {shares}")
         s.key("Return")
         s.gone(notice)
+        s.wait(lambda: updates()[-1] == CLEARED, "the progress gone after OK")
 
         s.click(s.find(splash, "label", "TIME UP"))
         # The question comes from input sent after the click, so the click has been dealt

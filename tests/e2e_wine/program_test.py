@@ -1,13 +1,15 @@
 """The Windows program end to end under Wine: real clicks and keys, the windows read from
-another process, the system commands recorded by the stand-ins in the system folder.
+another process, the system commands recorded by the stand-ins in the system folder; and its
+installer and uninstaller, silent.
     program_test.py WINDOWS_BUILD_DIR OUT_DIR SCREEN_GRAB SUITE [DPI]
-SUITE: everyday (its use, at 96 dpi), repeated-use (objects left behind), look (the windows
-at the DPI)."""
+SUITE: everyday (its use, at 96 dpi, and its installer), repeated-use (objects left behind),
+look (the windows at the DPI)."""
 
+import re
 import sys
 import time
 
-from wine_session import Program, check, run, wait_until
+from wine_session import PROGRAM, Program, check, run, wait_until, windows_path
 
 HOUR, MINUTE, SECOND = "Text5", "Text6", "Text7"
 
@@ -211,6 +213,32 @@ def both_pickers(wine):
         p.close()
 
 
+def installed_and_removed(wine):
+    """setup.exe /S puts the program, its shortcut and its uninstall entry in place; the program
+    starts from there; the uninstaller's quiet line takes all of it away again."""
+    wine.run(windows_path(wine.build / "kavelto-time-reminder-1.00.0004-setup.exe"), "/S")
+    key = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kavelto-time-reminder"
+    entry = lambda: dict(re.findall(r"^ +(\w+) +REG_\w+ +(.*?)\s*$", wine.run("reg", "query", key),
+                                    re.MULTILINE))
+    user = next((wine.prefix / "drive_c" / "users").glob("*/AppData"))
+    shortcut = user / "Roaming/Microsoft/Windows/Start Menu/Programs/KAVELTO Time Reminder.lnk"
+    folder = rf"C:\users\{user.parent.name}\AppData\Local\Programs\KAVELTO Time Reminder"
+    values = entry()
+    check(0 < int(values.pop("EstimatedSize", "0"), 16) < 2048, "no EstimatedSize in KiB")
+    check(values == {
+        "DisplayIcon": rf"{folder}\{PROGRAM},0", "DisplayName": "KAVELTO Time Reminder",
+        "DisplayVersion": "1.00.0004", "InstallLocation": folder,
+        "NoModify": "0x1", "NoRepair": "0x1", "Publisher": "KAVELTO Time Reminder developers",
+        "QuietUninstallString": rf'"{folder}\Uninstall.exe" /S',
+        "UninstallString": rf'"{folder}\Uninstall.exe"'}, f"the entry: {values}")
+    check(PROGRAM.encode("utf-16-le") in shortcut.read_bytes(), "the shortcut is not the program's")
+    started(wine, "installed", program=rf"{folder}\{PROGRAM}").close()  # once its window shows
+    # It goes on from a copy of itself in the temporary folder.
+    wine.run(rf"{folder}\Uninstall.exe", "/S")
+    wait_until(lambda: not entry() and not shortcut.exists()
+               and not any(user.glob("Local/Programs/*")), 30, "the uninstaller left some")
+
+
 def twips(value, dpi):
     return value * dpi // 1440
 
@@ -288,7 +316,7 @@ SUITES = {
                  auto_shutdown_failing("refused", "ended with status 1", REMINDER_EXIT_CODE="1"),
                  auto_shutdown_failing("hanging", "no answer from shutdown.exe within 30 s",
                                        REMINDER_DELAY_MS="4000000000"),
-                 auto_shutdown_slow, countdown_of_one_minute],
+                 auto_shutdown_slow, countdown_of_one_minute, installed_and_removed],
     "repeated-use": [use_leaves_no_objects_behind],
     "look": [windows_at_the_screens_dpi],
 }

@@ -101,6 +101,15 @@ class Wine:
         self.xvfb.wait()
         shutil.rmtree(self.work, ignore_errors=True)
 
+    def run(self, *command):
+        """Runs a Windows program in the prefix to its end and returns its output, through a
+        file: Wine's background processes, which it may start, would hold a pipe open."""
+        with tempfile.TemporaryFile("w+") as output:
+            subprocess.run(["bash", str(WINE_ENV), "run", str(self.prefix), *command],
+                           env=self.env, stdout=output, timeout=60)
+            output.seek(0)
+            return output.read()
+
     def ask(self, *words):
         self.probe.stdin.write(" ".join(w.replace(" ", "_") for w in words) + "\n")
         self.probe.stdin.flush()
@@ -120,7 +129,7 @@ class Wine:
 class Program:
     """One run of the program in the shared prefix, with its own recording of commands."""
 
-    def __init__(self, wine, name, lang="en_US.UTF-8", **stand_in):
+    def __init__(self, wine, name, lang="en_US.UTF-8", program=None, **stand_in):
         """`stand_in`: settings of the recording stand-ins it starts, such as
         REMINDER_EXIT_CODE="1"."""
         self.wine = wine
@@ -129,7 +138,7 @@ class Program:
         env = dict(wine.env, LANG=lang, LC_ALL=lang, REMINDER_RECORD=windows_path(self.record),
                    **stand_in)
         self.process = subprocess.Popen(
-            ["bash", str(WINE_ENV), "run", str(wine.prefix), "C:\\app\\" + PROGRAM],
+            ["bash", str(WINE_ENV), "run", str(wine.prefix), program or "C:\\app\\" + PROGRAM],
             cwd=wine.app, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wait_window("Form1")
         # Keys reach a window of Wine's only after it was clicked once.

@@ -1,6 +1,6 @@
-"""The Debian package: made with CPack, unpacked into a temporary folder, its files checked as
-an installation's, and the unpacked program started under Xvfb, where its main window must show
-with the program's icon."""
+"""The Debian package: made with CPack, passed by lintian, unpacked into a temporary folder, its
+files checked as an installation's, and the unpacked program started under Xvfb, where its main
+window must show with the program's icon."""
 
 import argparse
 import os
@@ -88,6 +88,9 @@ def main():
         with tempfile.TemporaryDirectory(prefix="reminder-deb-") as work:
             package = build_package(args.cpack, args.build, pathlib.Path(work) / "made")
             check_control(package)
+            lintian = subprocess.run(["lintian", "--fail-on", "error,warning", str(package)],
+                                     capture_output=True, text=True)
+            check(lintian.returncode == 0, f"lintian: {lintian.stdout}{lintian.stderr}")
             root = pathlib.Path(work) / "root"
             subprocess.run(["dpkg-deb", "-x", str(package), str(root)], check=True)
             installed_tree.check_tree(root)

@@ -30,8 +30,11 @@ def check_files(root):
     expected = sorted([
         f"usr/bin/{COMMAND}",
         f"usr/share/applications/{COMMAND}.desktop",
+        f"usr/share/doc/{COMMAND}/changelog.gz",
+        f"usr/share/doc/{COMMAND}/copyright",
         f"usr/share/icons/hicolor/32x32/apps/{COMMAND}.png",
         f"usr/share/icons/hicolor/scalable/apps/{COMMAND}.svg",
+        f"usr/share/man/man1/{COMMAND}.1.gz",
         f"usr/share/metainfo/{record.name}",
     ])
     listed = files_under(root)

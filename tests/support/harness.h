@@ -45,8 +45,9 @@ class Harness {
   FakeFileSystem files;
   FakePower power{time};
   RecordingAttention attention;
-  Platform platform{time,    time,  settings, dialogs, commands,
-                    process, files, power,    time,    attention};
+  RecordingProgress progress;
+  Platform platform{time,  time,  settings, dialogs,   commands, process,
+                    files, power, time,     attention, progress};
   Program program{platform};
 
   Context& context() { return program.context(); }

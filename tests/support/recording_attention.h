@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/attention.h"
+#include "platform/taskbar_progress.h"
 
 namespace reminder::test {
 
@@ -22,6 +23,16 @@ class RecordingAttention final : public Attention {
 
  private:
   std::vector<std::string> events_;
+};
+
+// Records what the task-bar button is told, in order: "30/120", "time up", "clear".
+struct RecordingProgress final : TaskbarProgress {
+  void show(int passed, int inAll) override {
+    events.push_back(std::to_string(passed) + "/" + std::to_string(inAll));
+  }
+  void showTimeUp() override { events.emplace_back("time up"); }
+  void clear() override { events.emplace_back("clear"); }
+  std::vector<std::string> events;
 };
 
 }  // namespace reminder::test

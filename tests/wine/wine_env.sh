@@ -8,13 +8,14 @@
 #   wine_env.sh run PREFIX PROGRAM [ARG...]  runs a Windows program in it
 #   wine_env.sh stop PREFIX                  ends that prefix's Wine server (and its programs)
 # Wine's own shutdown.exe and taskkill.exe must never run: the stand-ins replace them, and
-# WINEDLLOVERRIDES makes Wine take the files on disk over its built-in ones.
+# WINEDLLOVERRIDES makes Wine take the files on disk over its built-in ones. Its menu builder
+# is off: a shortcut in the prefix must not become a desktop entry of the machine's user.
 set -euo pipefail
 
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;shutdown.exe,taskkill.exe=n"
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=;shutdown.exe,taskkill.exe=n"
 export WINEARCH=win64
 # Wine's device manager asks the system bus for drives; the machine's own bus is never reached.
 export DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent

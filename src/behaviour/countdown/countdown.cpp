@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "behaviour/options/auto_shutdown.h"
 
@@ -29,6 +30,31 @@ bool wholeMinutes(const Regional& regional, const std::string& text) {
 // minutes field and locks it, and only this module writes the seconds counter.
 std::string oneLess(const Regional& regional, const std::string& text) {
   return regional.numberText(regional.toNumber(text).value_or(0) - 1);
+}
+
+// The set-time label shows the minutes as typed at Start for the whole run.
+constexpr std::string_view kSetTimeBefore = "Time Set to ";
+constexpr std::string_view kSetTimeAfter = " Minute";
+
+std::string setTimeCaption(const std::string& minutes) {
+  return std::string(kSetTimeBefore).append(minutes).append(kSetTimeAfter);
+}
+
+int wholeNumber(const Regional& regional, const std::string& text) {
+  return static_cast<int>(regional.toNumber(text).value_or(0));
+}
+
+// The seconds passed of all the countdown was set to: the minutes field counts the minute
+// under way among those left, and the counter the seconds left of it.
+void showProgress(Context& context) {
+  const Form1& form = context.windows.form1();
+  const Regional& regional = context.platform.regional;
+  const std::string& setTime = form.Label15.caption();
+  const std::size_t typed = setTime.size() - kSetTimeBefore.size() - kSetTimeAfter.size();
+  const int inAll = 60 * wholeNumber(regional, setTime.substr(kSetTimeBefore.size(), typed));
+  const int left = 60 * (wholeNumber(regional, form.Text1.text()) - 1) +
+                   wholeNumber(regional, form.Text8.text());
+  context.platform.progress.show(inAll - left, inAll);
 }
 
 std::string autoShutdownNotice(const std::string& minutes) {
@@ -68,11 +94,12 @@ void Command1_Click(Context& context) {
   form.Text1.setLocked(true);
   form.Command1.setEnabled(false);
   form.Command4.setEnabled(true);
-  form.Label15.setCaption("Time Set to " + minutes + " Minute");
+  form.Label15.setCaption(setTimeCaption(minutes));
   autoshutdown::AskAtStart(context, autoShutdownNotice(minutes));
   form.Text8.setText("60");
   for (const auto timer : kTimers) (form.*timer).setEnabled(true);
   form.Text8.setVisible(true);
+  showProgress(context);
 }
 
 void Command4_Click(Context& context) {
@@ -84,6 +111,7 @@ void Command4_Click(Context& context) {
   form.Text1.setText("");
   form.Label15.setCaption("");
   autoshutdown::SetAutoShutdown(context, false);
+  context.platform.progress.clear();
   // The field is empty now: nothing to start or cancel until a new number is typed.
   form.Command1.setEnabled(false);
   form.Command4.setEnabled(false);
@@ -124,6 +152,11 @@ void Timer6_Timer(Context& context) {
 
 void Text8_Change(Context& context) {
   Form1& form = context.windows.form1();
+  // "60" is written back at the minute step, before the minutes field is lowered: the
+  // counter's "0" has shown that moment already.
+  if (form.Text8.text() == "60") return;
+  // Before the minute step, which may end the countdown.
+  showProgress(context);
   if (form.Text8.text() != "0") return;
   form.Text8.setText("60");
   // Lowering the minutes field runs its change handler, which decides whether time is up.

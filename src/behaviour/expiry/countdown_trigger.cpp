@@ -14,6 +14,7 @@ void Text1_Change(Context& context) {
   // Only the countdown's own minute step ends it. A "0" typed into the idle field is a user
   // on the way to "05", and must not shut the computer down.
   if (form.Text1.text() == "0" && countdown::running(form)) {
+    context.platform.progress.showTimeUp();
     RunExpirySequence(context, form.Label15.caption(), [&context] {
       // A power-off may have been awaited meanwhile, and the countdown cancelled and started
       // again: only the one that ended, standing at "0", is reset.
@@ -31,6 +32,7 @@ void ResetCountdownAfterExpiry(Context& context) {
   form.Label15.setCaption("");
   form.Text1.setLocked(false);
   countdown::stopTicking(form);
+  context.platform.progress.clear();
 }
 
 }  // namespace reminder::expiry

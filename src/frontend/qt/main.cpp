@@ -3,6 +3,7 @@
 
 #include "behaviour/app/program.h"
 #include "frontend/qt/freedesktop/freedesktop_attention.h"
+#include "frontend/qt/freedesktop/launcher_entry_progress.h"
 #include "frontend/qt/freedesktop/logind_power.h"
 #include "frontend/qt/posix_command_starter.h"
 #include "frontend/qt/qt_clock.h"
@@ -41,8 +42,9 @@ int main(int argc, char* argv[]) {
   LogindPower power(watcher);
   BootClock monotonic;
   FreedesktopAttention attention(credits::kProgramName, REMINDER_DESKTOP_FILE_NAME);
-  Platform platform{timers,  clock, regional, dialogs,   commands,
-                    process, files, power,    monotonic, attention};
+  LauncherEntryProgress progress(REMINDER_DESKTOP_FILE_NAME);
+  Platform platform{timers, clock, regional,  dialogs,   commands, process,
+                    files,  power, monotonic, attention, progress};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();

@@ -5,6 +5,7 @@
 #include "frontend/win32/win32_attention.h"
 #include "frontend/win32/win32_dialogs.h"
 #include "frontend/win32/win32_process_watcher.h"
+#include "frontend/win32/win32_taskbar_progress.h"
 #include "frontend/win32/win32_timer_service.h"
 #include "system/immediate_exit.h"
 #include "system/windows/windows_clock.h"
@@ -17,7 +18,8 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
   using namespace reminder;
-  // The annotation service that gives the controls their accessible names is a COM object.
+  // The annotation service that gives the controls their accessible names, and the task bar,
+  // are COM objects.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
   view::Win32View view(instance);
@@ -32,11 +34,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   WindowsPower power(watcher);
   WindowsMonotonicClock monotonic;
   Win32Attention attention;
-  Platform platform{timers,  clock, regional, dialogs,   commands,
-                    process, files, power,    monotonic, attention};
+  Win32TaskbarProgress progress;
+  Platform platform{timers, clock, regional,  dialogs,   commands, process,
+                    files,  power, monotonic, attention, progress};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();
+  progress.attach(view.windowOf(program.windows().form1()));
 
   // Windows are only ever hidden; the program ends through Exit or an auto shutdown, both of
   // which end the process on the spot.

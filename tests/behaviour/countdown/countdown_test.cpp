@@ -18,8 +18,12 @@ TEST_F(CountdownTest, OneMinuteCountsEverySecondAndEndsAtSixty) {
   for (int second = 0; second < 60; ++second) {
     ASSERT_EQ(form().Text8.text(), std::to_string(60 - second)) << "after " << second << " s";
     ASSERT_EQ(form().Text1.text(), "1");
+    ASSERT_EQ(app.progress.events.back(), std::to_string(second) + "/60");  // on the task bar
     seconds(1);
   }
+  EXPECT_EQ(app.progress.events.size(), 63U);  // once a second, then the box's two
+  EXPECT_EQ(std::vector(app.progress.events.end() - 3, app.progress.events.end()),
+            (std::vector<std::string>{"60/60", "time up", "clear"}));
   EXPECT_EQ(app.dialogs.last(), kTimeUp);
   EXPECT_EQ(form().Text1.text(), "0");
   EXPECT_EQ(form().Text8.text(), "60");
@@ -42,14 +46,15 @@ TEST_F(CountdownTest, ThreeMinutesStepDownOnceAMinuteWithStartDisabledThroughout
 }
 
 TEST_F(CountdownTest, MinutesAreShownAsTypedAndLoweredAsNumbers) {
-  for (const auto& [typed, label, after] :
-       {std::tuple{"05", "Time Set to 05 Minute", "4"},
-        std::tuple{" 2 ", "Time Set to  2  Minute", "1"},
-        std::tuple{"99999", "Time Set to 99999 Minute", "99998"}}) {
+  for (const auto& [typed, label, after, progress] :
+       {std::tuple{"05", "Time Set to 05 Minute", "4", "60/300"},
+        std::tuple{" 2 ", "Time Set to  2  Minute", "1", "60/120"},
+        std::tuple{"99999", "Time Set to 99999 Minute", "99998", "60/5999940"}}) {
     start(typed);
     EXPECT_EQ(form().Label15.caption(), label);
     seconds(60);
     EXPECT_EQ(form().Text1.text(), after);
+    EXPECT_EQ(app.progress.events.back(), progress);
     form().Command4.click();
   }
 }
@@ -121,6 +126,7 @@ TEST_F(CountdownTest, CancelInTheMiddleOfAMinuteStopsEverything) {
   EXPECT_EQ(form().Label11.caption(), "Auto Shutdown Is Off");
   EXPECT_TRUE(stopped());
   EXPECT_EQ(form().Text8.text(), "30");  // kept, hidden, until the next Start
+  EXPECT_EQ(app.progress.events.back(), "clear");
 
   seconds(600);
   EXPECT_EQ(app.dialogs.shown().size(), 2U);

@@ -68,6 +68,7 @@ TEST(AlarmTriggerTest, TheEntryIsResetOnlyAfterTheNoticeAndTheAlarmIsThenIdle) {
   EXPECT_EQ(f.Text1.text(), "5");
   user.time.advance(10'000);  // and it does not go off again
   EXPECT_EQ(user.dialogs.shown().size(), 2U);
+  EXPECT_TRUE(user.progress.events.empty());  // an alarm has no start to measure from
 }
 
 // The clock ticks every 100 ms; wherever in its second the program started, or the clock was

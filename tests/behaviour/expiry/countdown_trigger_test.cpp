@@ -34,6 +34,7 @@ TEST_F(CountdownTriggerTest, TheTimeUpBoxHoldsEveryResetBackUntilOk) {
     EXPECT_TRUE(form().Text1.locked());
     EXPECT_EQ(form().Label15.caption(), "Time Set to 1 Minute");
     EXPECT_EQ(form().Text8.text(), "60");
+    EXPECT_EQ(app.progress.events.back(), "time up");
     checked = true;
     return MessageAnswer::Ok;
   });

@@ -43,8 +43,9 @@ class GuiTest : public ::testing::Test {
   FakeFileSystem files;
   FakePower power{time};
   RecordingAttention attention;
-  Platform platform{time,    time,  regional, dialogs, commands,
-                    process, files, power,    time,    attention};
+  RecordingProgress progress;
+  Platform platform{time,  time,  regional, dialogs,   commands, process,
+                    files, power, time,     attention, progress};
   // Declared before the program, so the windows outlive the controls they show.
   view::QtView view;
   Program program{platform, [this](Form& form) { view.render(form); }};
