@@ -2,8 +2,8 @@
 another process, the system commands recorded by the stand-ins in the system folder; and its
 installer and uninstaller, silent.
     program_test.py WINDOWS_BUILD_DIR OUT_DIR SCREEN_GRAB SUITE [DPI]
-SUITE: everyday (its use, at 96 dpi, and its installer), repeated-use (objects left behind),
-look (the windows at the DPI)."""
+SUITE: everyday (its use, at 96 dpi), repeated-use (objects left behind), look (the windows
+at the DPI)."""
 
 import re
 import sys

@@ -109,6 +109,7 @@ class Week {
     app.dialogs.clear();
     app.commands.clear();
     app.attention.clear();
+    app.progress.events.clear();
     ++steps;
   }
 

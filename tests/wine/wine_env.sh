@@ -8,8 +8,8 @@
 #   wine_env.sh run PREFIX PROGRAM [ARG...]  runs a Windows program in it
 #   wine_env.sh stop PREFIX                  ends that prefix's Wine server (and its programs)
 # Wine's own shutdown.exe and taskkill.exe must never run: the stand-ins replace them, and
-# WINEDLLOVERRIDES makes Wine take the files on disk over its built-in ones. Its menu builder
-# is off: a shortcut in the prefix must not become a desktop entry of the machine's user.
+# WINEDLLOVERRIDES makes Wine take the files on disk over its built-in ones.
+# Its menu builder is off, so that shortcuts made in the prefix leave no desktop entries behind.
 set -euo pipefail
 
 WINE=/usr/lib/wine/wine64
