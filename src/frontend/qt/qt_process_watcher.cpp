@@ -23,7 +23,7 @@ void QtProcessWatcher::run(const std::string& commandLine, EndHandler handler) {
     QTimer::singleShot(0, [handler] { handler({false, -1, "the command line is empty"}); });
     return;
   }
-  auto* process = new QProcess;
+  auto* process = new QProcess(&processes_);
   process->setProgram(QString::fromStdString(argv.front()));
   QStringList arguments;
   for (std::size_t i = 1; i < argv.size(); ++i) arguments << QString::fromStdString(argv[i]);
