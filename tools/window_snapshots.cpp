@@ -6,21 +6,8 @@
 #include <QTimer>
 #include <iostream>
 
-#include "behaviour/app/program.h"
-#include "frontend/qt/freedesktop/freedesktop_attention.h"
-#include "frontend/qt/freedesktop/launcher_entry_progress.h"
-#include "frontend/qt/freedesktop/logind_power.h"
-#include "frontend/qt/posix_command_starter.h"
-#include "frontend/qt/qt_clock.h"
-#include "frontend/qt/qt_dialogs.h"
-#include "frontend/qt/qt_process_watcher.h"
-#include "frontend/qt/qt_regional.h"
-#include "frontend/qt/qt_timer_service.h"
+#include "frontend/qt/desktop_program.h"
 #include "frontend/qt/view/form_window.h"
-#include "frontend/qt/view/qt_view.h"
-#include "system/immediate_exit.h"
-#include "system/linux/boot_clock.h"
-#include "system/linux/posix_file_system.h"
 
 int main(int argc, char* argv[]) {
   using namespace reminder;
@@ -32,25 +19,11 @@ int main(int argc, char* argv[]) {
   const QDir out(QString::fromLocal8Bit(argv[1]));
   if (!QDir().mkpath(out.path())) return 1;
 
-  view::QtView view;
-  QtTimerService timers;
-  QtClock clock;
-  QtRegional regional;
-  QtDialogs dialogs([&view](const Form* owner) { return view.dialogParent(owner); });
-  PosixCommandStarter commands;
-  ImmediateExit process;
-  PosixFileSystem files;
-  QtProcessWatcher watcher;
-  LogindPower power(watcher);
-  BootClock monotonic;
-  FreedesktopAttention attention("window-snapshots", "");
-  LauncherEntryProgress progress("window-snapshots");
-  Platform platform{timers, clock, regional,  dialogs,   commands, process,
-                    files,  power, monotonic, attention, progress};
-  Program program(platform, [&view](Form& form) { view.render(form); });
-  program.start();
+  DesktopProgram desktop("window-snapshots", "");
+  desktop.start();
+  view::QtView& view = desktop.view();
 
-  Windows& windows = program.windows();
+  Windows& windows = desktop.program().windows();
   const std::pair<Form*, const char*> shots[] = {{&windows.form1(), "Form1"},
                                                  {&windows.frmSplash(), "frmSplash"},
                                                  {&windows.form2(), "Form2"},
