@@ -82,7 +82,8 @@ def test(args):
         start_countdown(s, s.wait_window(MAIN), warned=False)
         status = s.wait_exit(timeout=80)
         e2e.check(status == 0, f"the program ended with status {status}")
-        s.wait(logind.power_off_callers, "logind asked to power off", timeout=30)
+        s.wait(logind.power_off_callers, "logind asked to power off", timeout=30,
+               while_running=False)
         e2e.check(logind.power_off_callers() == ["xfce4-session"],
                   f"PowerOff called by {logind.power_off_callers()}")
         e2e.check(logind.calls().count("PowerOff true") == 1, f"logind: {logind.calls()}")

@@ -6,10 +6,11 @@ SUITE: everyday (its use, at 96 dpi), repeated-use (objects left behind), look (
 at the DPI)."""
 
 import re
+import subprocess
 import sys
 import time
 
-from wine_session import PROGRAM, Program, check, run, wait_until, windows_path
+from wine_session import PROGRAM, WINE_ENV, Program, check, run, wait_until, windows_path
 
 HOUR, MINUTE, SECOND = "Text5", "Text6", "Text7"
 
@@ -93,6 +94,25 @@ def countdown_of_one_minute(wine):
         time_up(p, timeout=90)
         check(p.text("Form1", "Text1") == "0", "the minutes do not read 0 after the countdown")
         check(p.commands() == [], f"commands were started: {p.commands()}")
+    finally:
+        p.close()
+
+
+def session_ending_during_a_countdown(wine):
+    """The session ends (wineboot -e) while a countdown runs: no window refuses it, no box
+    asks anything, and the program ends with it."""
+    p = started(wine, "session-end")
+    try:
+        p.click("Form1", "Text1")
+        p.type("5")
+        p.click("Form1", "Command1")
+        p.answer("Exit", "No")
+        p.wait_text("Form1", "Label15", "Time Set to 5 Minute")
+        status = subprocess.run(["bash", str(WINE_ENV), "run", str(wine.prefix), "wineboot", "-e"],
+                                env=wine.env, timeout=60).returncode
+        check(status == 0, f"wineboot -e ended with status {status}: a window refused")
+        check(p.box("Exit") is None, "the Exit question held up the end of the session")
+        p.wait_exit()
     finally:
         p.close()
 
@@ -316,7 +336,8 @@ SUITES = {
                  auto_shutdown_failing("refused", "ended with status 1", REMINDER_EXIT_CODE="1"),
                  auto_shutdown_failing("hanging", "no answer from shutdown.exe within 30 s",
                                        REMINDER_DELAY_MS="4000000000"),
-                 auto_shutdown_slow, countdown_of_one_minute, installed_and_removed],
+                 auto_shutdown_slow, countdown_of_one_minute, installed_and_removed,
+                 session_ending_during_a_countdown],
     "repeated-use": [use_leaves_no_objects_behind],
     "look": [windows_at_the_screens_dpi],
 }

@@ -19,7 +19,8 @@ PowerOffVerdict refusal(const SessionManager& manager, const std::string& why) {
 void SessionManagerPower::requestPowerOff(VerdictHandler handler) {
   if (!waiters_.add(std::move(handler))) return;
   asking_ = std::make_unique<Asking>();
-  ask(0);
+  // Without a session bus there is no desktop session to ask.
+  ask(QDBusConnection::sessionBus().isConnected() ? 0 : kSessionManagers.size());
 }
 
 void SessionManagerPower::ask(std::size_t index) {
