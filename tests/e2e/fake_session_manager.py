@@ -1,16 +1,10 @@
-"""A stand-in for a desktop's session manager on the test's session bus: GNOME's, KDE
-Plasma's or Xfce's names and methods, recording every call. Asked to shut down, it either
-lets the session end ("yes": GNOME's asks its registered client QueryEndSession, then
-EndSession, and the client is to end; Plasma's and Xfce's would end it through the X session
-protocol, which a stand-in does not speak) or cancels it a second later ("error": GNOME's
-CancelEndSession to its client, Plasma's shutting-down state back to false, Xfce's
-ShutdownCancelled). Nothing is shut down.
-
-    with FakeSessionManager(folder, "xfce", "error") as manager:
-        ...
-        manager.calls()      # ["CanShutdown", "Shutdown true"]
-
-Run as a script, it is the service itself (Debian's python3-dbus and python3-gi)."""
+"""A stand-in for a desktop's session manager on the test's session bus: GNOME's, Plasma's or
+Xfce's names and methods, each call recorded ("Shutdown true"). Asked to shut down, it lets
+the session end ("yes": GNOME's asks its client QueryEndSession, then EndSession; Plasma's and
+Xfce's would end the program through the X session protocol, which no stand-in speaks) or
+cancels a second later ("error": GNOME's CancelEndSession to its client, Plasma's
+isShuttingDown back to false once asked, Xfce's ShutdownCancelled). Run as a script, it is
+the service (Debian's python3-gi)."""
 
 import argparse
 import pathlib
@@ -18,26 +12,36 @@ import sys
 
 import e2e
 
-CANCEL_AFTER_MS = 1000
-GNOME = "org.gnome.SessionManager"
+CLIENT = "/org/gnome/SessionManager/Client1"
 GNOME_CLIENT = "org.gnome.SessionManager.ClientPrivate"
+XFCE = ("/org/xfce/SessionManager", "org.xfce.Session.Manager")
+YES = '<arg type="b" direction="out"/>'
+# Each desktop's bus names, and its objects: path, interface, methods.
+DESKTOPS = {
+    "gnome": (["org.gnome.SessionManager"], [
+        ("/org/gnome/SessionManager", "org.gnome.SessionManager",
+         f'<method name="CanShutdown">{YES}</method><method name="RequestShutdown"/>'
+         '<method name="RegisterClient"><arg type="s"/><arg type="s"/>'
+         '<arg type="o" direction="out"/></method>'
+         '<method name="UnregisterClient"><arg type="o"/></method>'),
+        (CLIENT, GNOME_CLIENT,
+         '<method name="EndSessionResponse"><arg type="b"/><arg type="s"/></method>')]),
+    "kde": (["org.kde.Shutdown", "org.kde.ksmserver"], [
+        ("/Shutdown", "org.kde.Shutdown", '<method name="logoutAndShutdown"/>'),
+        ("/KSMServer", "org.kde.KSMServerInterface", f'<method name="isShuttingDown">{YES}</method>')]),
+    "xfce": (["org.xfce.SessionManager"], [
+        (*XFCE, f'<method name="CanShutdown">{YES}</method>'
+                '<method name="Shutdown"><arg type="b"/></method>')]),
+}
 
 
 class FakeSessionManager:
     def __init__(self, folder, desktop, answer):
-        self.folder = pathlib.Path(folder)
-        self.desktop = desktop
-        self.answer = answer
-        self.record = self.folder / f"{desktop}-session.log"
-        self.service = None
+        self.record = pathlib.Path(folder) / f"{desktop}-session.log"
+        self.argv = [sys.executable, __file__, desktop, answer, str(self.record)]
 
     def __enter__(self):
-        self.folder.mkdir(parents=True, exist_ok=True)
-        ready = self.folder / f"{self.desktop}-ready"
-        self.service = e2e.start_service(
-            [sys.executable, __file__, "--desktop", self.desktop, "--answer", self.answer,
-             "--record", str(self.record), "--ready", str(ready)], ready,
-            f"the {self.desktop} session manager")
+        self.service = e2e.start_service(self.argv, f"{self.record}.ready", "the session manager")
         return self
 
     def __exit__(self, *exc):
@@ -48,118 +52,58 @@ class FakeSessionManager:
         return self.record.read_text().splitlines() if self.record.exists() else []
 
 
-def serve(args):
-    import dbus
-    import dbus.service
-    from dbus.mainloop.glib import DBusGMainLoop
-    from gi.repository import GLib
+def serve(desktop, answer, record):
+    from gi.repository import Gio, GLib
 
-    DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-
-    def record(line):
-        with open(args.record, "a") as log:
-            log.write(line + "\n")
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    state = {"shutting down": False, "responses": 0}
 
     def later(action):
-        GLib.timeout_add(CANCEL_AFTER_MS, lambda: action() and False)
+        GLib.timeout_add(1000, lambda: action() and False)
 
-    class GnomeClient(dbus.service.Object):
-        responses = 0
+    def emit(path, interface, signal, *flags):
+        bus.emit_signal(None, path, interface, signal, GLib.Variant("(u)", flags) if flags else None)
 
-        @dbus.service.signal(GNOME_CLIENT, signature="u")
-        def QueryEndSession(self, flags):
-            pass
+    def afterwards(method):
+        cancel = answer == "error"
+        if method == "RequestShutdown":
+            later(lambda: emit(CLIENT, GNOME_CLIENT, "QueryEndSession", 0))
+        elif method == "EndSessionResponse" and state["responses"] == 1:
+            later(lambda: emit(CLIENT, GNOME_CLIENT, *(("CancelEndSession",) if cancel
+                                                       else ("EndSession", 0))))
+        elif method == "logoutAndShutdown":
+            state["shutting down"] = True
+        elif method == "isShuttingDown" and cancel and state["shutting down"]:
+            later(lambda: state.update({"shutting down": False}))  # once seen shutting down
+        elif method == "Shutdown" and cancel:
+            later(lambda: emit(*XFCE, "ShutdownCancelled"))
 
-        @dbus.service.signal(GNOME_CLIENT, signature="u")
-        def EndSession(self, flags):
-            pass
+    def called(_bus, _sender, _path, _interface, method, parameters, invocation):
+        first = (parameters.unpack() or [None])[0]
+        shown = {True: " true", False: " false", None: ""}.get(first, f" {first}")
+        if method != "isShuttingDown":  # asked once a second while the program waits
+            with open(record, "a") as log:
+                log.write(method + shown + "\n")
+        state["responses"] += method == "EndSessionResponse"
+        replies = {"CanShutdown": ("(b)", (True,)), "RegisterClient": ("(o)", (CLIENT,)),
+                   "isShuttingDown": ("(b)", (state["shutting down"],))}
+        invocation.return_value(GLib.Variant(*replies[method]) if method in replies else None)
+        afterwards(method)
 
-        @dbus.service.signal(GNOME_CLIENT, signature="")
-        def CancelEndSession(self):
-            pass
-
-        @dbus.service.method(GNOME_CLIENT, in_signature="bs", out_signature="")
-        def EndSessionResponse(self, is_ok, reason):
-            record(f"EndSessionResponse {'true' if is_ok else 'false'}")
-            self.responses += 1
-            if self.responses == 1:
-                later(self.CancelEndSession if args.answer == "error" else lambda: self.EndSession(0))
-
-    class Gnome(dbus.service.Object):
-        client = None
-
-        @dbus.service.method(GNOME, in_signature="", out_signature="b")
-        def CanShutdown(self):
-            record("CanShutdown")
-            return True
-
-        @dbus.service.method(GNOME, in_signature="ss", out_signature="o")
-        def RegisterClient(self, app_id, startup_id):
-            record(f"RegisterClient {app_id}")
-            path = "/org/gnome/SessionManager/Client1"
-            Gnome.client = GnomeClient(bus, path)
-            return dbus.ObjectPath(path)
-
-        @dbus.service.method(GNOME, in_signature="o", out_signature="")
-        def UnregisterClient(self, path):
-            record("UnregisterClient")
-
-        @dbus.service.method(GNOME, in_signature="", out_signature="")
-        def RequestShutdown(self):
-            record("RequestShutdown")
-            later(lambda: Gnome.client.QueryEndSession(0))
-
-    class Plasma(dbus.service.Object):
-        shutting_down = False
-
-        @dbus.service.method("org.kde.Shutdown", in_signature="", out_signature="")
-        def logoutAndShutdown(self):
-            record("logoutAndShutdown")
-            Plasma.shutting_down = True
-            if args.answer == "error":
-                later(lambda: setattr(Plasma, "shutting_down", False))
-
-    class KsmServer(dbus.service.Object):
-        @dbus.service.method("org.kde.KSMServerInterface", in_signature="", out_signature="b")
-        def isShuttingDown(self):
-            return Plasma.shutting_down
-
-    class Xfce(dbus.service.Object):
-        @dbus.service.method("org.xfce.Session.Manager", in_signature="", out_signature="b")
-        def CanShutdown(self):
-            record("CanShutdown")
-            return True
-
-        @dbus.service.method("org.xfce.Session.Manager", in_signature="b", out_signature="")
-        def Shutdown(self, allow_save):
-            record(f"Shutdown {'true' if allow_save else 'false'}")
-            if args.answer == "error":
-                later(self.ShutdownCancelled)
-
-        @dbus.service.signal("org.xfce.Session.Manager", signature="")
-        def ShutdownCancelled(self):
-            pass
-
-    if args.desktop == "gnome":
-        names = [dbus.service.BusName(GNOME, bus)]
-        objects = [Gnome(bus, "/org/gnome/SessionManager")]
-    elif args.desktop == "kde":
-        names = [dbus.service.BusName("org.kde.Shutdown", bus),
-                 dbus.service.BusName("org.kde.ksmserver", bus)]
-        objects = [Plasma(bus, "/Shutdown"), KsmServer(bus, "/KSMServer")]
-    else:
-        names = [dbus.service.BusName("org.xfce.SessionManager", bus)]
-        objects = [Xfce(bus, "/org/xfce/SessionManager")]
-    pathlib.Path(args.ready).touch()
+    names, objects = DESKTOPS[desktop]
+    for path, interface, methods in objects:
+        xml = f'<node><interface name="{interface}">{methods}</interface></node>'
+        bus.register_object(path, Gio.DBusNodeInfo.new_for_xml(xml).interfaces[0], called)
+    for name in names:
+        bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                      "RequestName", GLib.Variant("(su)", (name, 4)), None, 0, -1, None)
+    pathlib.Path(f"{record}.ready").touch()
     GLib.MainLoop().run()
-    del names, objects
 
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
-    parser.add_argument("--desktop", choices=("gnome", "kde", "xfce"), required=True)
-    parser.add_argument("--answer", choices=("yes", "error"), required=True)
-    for option in ("--record", "--ready"):
-        parser.add_argument(option, required=True)
-    serve(parser.parse_args())
+    parser.add_argument("desktop", choices=DESKTOPS)
+    parser.add_argument("answer", choices=("yes", "error"))
+    parser.add_argument("record")
+    serve(**vars(parser.parse_args()))

@@ -1,13 +1,8 @@
-"""Auto shutdown inside a real Xfce session: Debian's xfce4-session on the test's display,
-with the fake logind as its system bus, and the program started inside that session. At the
-end of a one-minute countdown with auto shutdown on, the program asks the session manager,
-which asks the program to end (it does, at once, without a box) and then powers off through
-logind itself: the program never calls logind.
-
-xfce4-session takes logind only where systemd keeps its seats (/run/systemd/seats); on a
-machine without, it would take ConsoleKit, and the test is skipped (status 77).
-
-    xfce_session_test.py --binary B --tools T --out O"""
+"""Auto shutdown inside a real Xfce session: Debian's xfce4-session on the test's display, the
+fake logind its system bus, the program started inside the session. After a one-minute
+countdown with auto shutdown on, the session manager, asked by the program, ends the program
+(at once, no box) and powers off through logind itself. xfce4-session takes logind only
+where systemd keeps its seats; without them the test is skipped (status 77)."""
 
 import os
 import pathlib
@@ -19,12 +14,10 @@ import e2e
 from fake_logind import FakeLogind
 from shutdown_test import MAIN, start_countdown
 
-# A session of one client, which tells the test the session manager's address: the program
-# is started inside the session with it, as a client the desktop started would be.
+# A session of one client, which tells the session manager's address to the program's start.
 SESSION = """<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-session" version="1.0">
   <property name="general" type="empty">
-    <property name="FailsafeSessionName" type="string" value="Failsafe"/>
     <property name="SaveOnExit" type="bool" value="false"/>
   </property>
   <property name="sessions" type="empty">
@@ -36,7 +29,6 @@ SESSION = """<?xml version="1.0" encoding="UTF-8"?>
         <value type="string" value="-c"/>
         <value type="string" value="echo &quot;$SESSION_MANAGER&quot; &gt; {address}"/>
       </property>
-      <property name="Client0_PerScreen" type="bool" value="false"/>
     </property>
   </property>
 </channel>
@@ -44,10 +36,7 @@ SESSION = """<?xml version="1.0" encoding="UTF-8"?>
 
 
 class XfceSession(e2e.Session):
-    def __init__(self, args, logind):
-        super().__init__(args.binary, args.tools, args.out,
-                         env={"DBUS_SYSTEM_BUS_ADDRESS": logind.address})
-        self.session = None
+    session = None
 
     def _start_display(self):
         super()._start_display()
@@ -56,7 +45,6 @@ class XfceSession(e2e.Session):
         channels.mkdir(parents=True)
         address = self.home / "session-manager"
         (channels / "xfce4-session.xml").write_text(SESSION.format(address=address))
-        # Xfce's settings service, which the bus starts, reads this session's settings only.
         env = {"DISPLAY": self.display, "HOME": str(self.home), "XDG_RUNTIME_DIR": str(self.home),
                "XDG_CONFIG_HOME": str(config), "XDG_CONFIG_DIRS": str(self.home / "none"),
                "DBUS_SYSTEM_BUS_ADDRESS": self.extra_env["DBUS_SYSTEM_BUS_ADDRESS"]}
@@ -78,7 +66,9 @@ class XfceSession(e2e.Session):
 
 def test(args):
     with tempfile.TemporaryDirectory(prefix="reminder-xfce-") as folder, \
-            FakeLogind(folder, "yes") as logind, XfceSession(args, logind) as s:
+            FakeLogind(folder, "yes") as logind, \
+            XfceSession(args.binary, args.tools, args.out,
+                        env={"DBUS_SYSTEM_BUS_ADDRESS": logind.address}) as s:
         start_countdown(s, s.wait_window(MAIN), warned=False)
         status = s.wait_exit(timeout=80)
         e2e.check(status == 0, f"the program ended with status {status}")

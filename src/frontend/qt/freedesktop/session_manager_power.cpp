@@ -10,8 +10,8 @@ namespace {
 constexpr int kPermissionTimeoutMs = 1000;
 constexpr int kShuttingDownPollMs = 1000;
 
-PowerOffVerdict refusal(const SessionManager& manager, const std::string& why) {
-  return {false, std::string(manager.name) + " " + why};
+PowerOffVerdict cancelledBy(const SessionManager& manager) {
+  return {false, std::string(manager.name) + " cancelled the shutdown"};
 }
 
 }  // namespace
@@ -32,27 +32,20 @@ void SessionManagerPower::ask(std::size_t index) {
   switch (manager.cancelNotice) {
     case CancelNotice::ToRegisteredClient:
       asking_->client = std::make_unique<GnomeSessionClient>(
-          appId_,
-          GnomeSessionClient::Events{
-              [this, index, &manager](const QDBusError& error) {
-                if (!error.isValid()) {
-                  requestShutdown(index);
-                } else if (nobodyAnswers(error)) {
-                  ask(index + 1);
-                } else {
-                  decideLater(refusal(manager, "refused: " + error.message().toStdString()));
-                }
-              },
-              [this] {
-                decideLater({true, {}});
-              },
-              [this, &manager] { decideLater(refusal(manager, "cancelled the shutdown")); }});
+          appId_, GnomeSessionClient::Events{
+                      [this, index](const QDBusError& error) {
+                        answered(index, error, [this, index] { requestShutdown(index); });
+                      },
+                      [this] {
+                        decideLater({true, {}});
+                      },
+                      [this, &manager] { decideLater(cancelledBy(manager)); }});
       return;
     case CancelNotice::Signal:
       // Listening before asking, so that no cancel can come unheard.
       asking_->cancelHook = std::make_unique<DBusSignalHook>(
           manager.cancelled, QString::fromLatin1(manager.cancelled.path),
-          [this, &manager] { decideLater(refusal(manager, "cancelled the shutdown")); });
+          [this, &manager] { decideLater(cancelledBy(manager)); });
       break;
     case CancelNotice::ShuttingDownEnds:
       break;
@@ -67,24 +60,30 @@ void SessionManagerPower::requestShutdown(std::size_t index) {
   whenAnswered<>(
       QDBusConnection::sessionBus(), call, &asking_->replies,
       [this, index, &manager](const QDBusPendingReply<>& reply) {
-        if (!reply.isError()) {
-          awaitTheSessionsEnd(manager);
-        } else if (nobodyAnswers(reply.error())) {
-          ask(index + 1);
-        } else if (reply.error().type() == QDBusError::NoReply) {
-          decideLater({false, noAnswer(manager.name, kProcessAnswerBoundMs).error});
-        } else {
-          decideLater(refusal(manager, "refused: " + reply.error().message().toStdString()));
-        }
+        answered(index, reply.error(), [this, &manager] { awaitTheSessionsEnd(manager); });
       },
       kProcessAnswerBoundMs);
+}
+
+void SessionManagerPower::answered(std::size_t index, const QDBusError& error,
+                                   const std::function<void()>& then) {
+  const SessionManager& manager = kSessionManagers.at(index);
+  if (!error.isValid()) {
+    then();
+  } else if (nobodyAnswers(error)) {
+    ask(index + 1);
+  } else if (error.type() == QDBusError::NoReply) {
+    decideLater({false, noAnswer(manager.name, kProcessAnswerBoundMs).error});
+  } else {
+    decideLater({false, std::string(manager.name) + " refused: " + error.message().toStdString()});
+  }
 }
 
 void SessionManagerPower::awaitTheSessionsEnd(const SessionManager& manager) {
   asking_->bound.setSingleShot(true);
   QObject::connect(&asking_->bound, &QTimer::timeout, &asking_->replies, [this, &manager] {
-    decideLater(refusal(
-        manager, "did not end the session within " + std::to_string(endBoundMs_ / 1000) + " s"));
+    decideLater({false, std::string(manager.name) + " did not end the session within " +
+                            std::to_string(endBoundMs_ / 1000) + " s"});
   });
   asking_->bound.start(endBoundMs_);
   if (manager.cancelNotice == CancelNotice::ShuttingDownEnds) pollShuttingDown(manager);
@@ -92,17 +91,19 @@ void SessionManagerPower::awaitTheSessionsEnd(const SessionManager& manager) {
 
 void SessionManagerPower::pollShuttingDown(const SessionManager& manager) {
   // It says it is shutting down while it asks the programs; back to no, the shutdown is off.
-  QObject::connect(&asking_->poll, &QTimer::timeout, &asking_->replies, [this, &manager] {
+  const auto ask = [this, &manager] {
     whenAnswered<bool>(QDBusConnection::sessionBus(), manager.cancelled.methodCall(),
                        &asking_->replies, [this, &manager](const QDBusPendingReply<bool>& reply) {
                          if (reply.isError()) return;
                          if (reply.value()) {
                            asking_->shuttingDownSeen = true;
                          } else if (asking_->shuttingDownSeen) {
-                           decideLater(refusal(manager, "cancelled the shutdown"));
+                           decideLater(cancelledBy(manager));
                          }
                        });
-  });
+  };
+  QObject::connect(&asking_->poll, &QTimer::timeout, &asking_->replies, ask);
+  ask();
   asking_->poll.start(kShuttingDownPollMs);
 }
 

@@ -44,6 +44,9 @@ class SessionManagerPower final : public Power {
 
   void ask(std::size_t index);  // kSessionManagers[index], or logind past the last
   void requestShutdown(std::size_t index);
+  // What a session manager's answer leads to: `then` when it agreed, the next session
+  // manager when nobody answered, a refusal otherwise.
+  void answered(std::size_t index, const QDBusError& error, const std::function<void()>& then);
   void awaitTheSessionsEnd(const SessionManager& manager);
   void pollShuttingDown(const SessionManager& manager);
   // From the event loop, so that no hook or client goes from inside its own call.
