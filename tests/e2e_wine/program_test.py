@@ -37,15 +37,23 @@ def arm_alarm(p, seconds_ahead, auto_shutdown=False):
     return twelve_hour
 
 
-def time_up(p, timeout):
-    """The Time Up window and the "Time Up" box come; OK and the OK picture put them away."""
+def time_up(p, timeout, notice=None):
+    """The Time Up window and the "Time Up" box come; OK and the OK picture put them away.
+    With `notice`, the notification area's balloon reads it until OK takes its icon away."""
     p.wait_window("frmSplash", timeout)
     # Above every other window, the main window's or not, with an empty caption.
     frame = p.wine.ask("frame", "frmSplash")
     check(frame == "1 unowned ", f"the Time Up window's frame: {frame!r}")
     check(p.wait_box("Stop", 10) == "Time Up", 'the box does not read "Time Up"')
     p.wine.screenshot("time-up", p.window("frmSplash"))
+    if notice:
+        wait_until(lambda: p.wine.ask("balloon") == notice, 10, f'no balloon "{notice}"')
+        p.wine.screenshot("time-up-notice")
     p.answer("Stop", "OK")
+    if notice:
+        # Wine would keep the balloon 10 s.
+        wait_until(lambda: p.wine.ask("balloon") == "none" and p.wine.ask("icons") == "0", 3,
+                   "the notice stayed after OK")
     p.click("frmSplash", "Image1")
     p.wait_hidden("frmSplash")
 
@@ -96,7 +104,7 @@ def countdown_of_one_minute(wine):
     p = started(wine, "countdown")
     try:
         start_countdown(p, 1)
-        time_up(p, timeout=90)
+        time_up(p, timeout=90, notice="Time Set to 1 Minute")
         check(p.text("Form1", "Text1") == "0", "the minutes do not read 0 after the countdown")
         check(p.commands() == [], f"commands were started: {p.commands()}")
     finally:
@@ -301,7 +309,7 @@ def windows_at_the_screens_dpi(wine):
 
 def use_leaves_no_objects_behind(wine):
     """100 language switches, 20 opened pickers and 20 expiries leave as many GDI and USER
-    objects as the first of each left."""
+    objects as the first of each left, and no notice's icon behind."""
     p = started(wine, "repeated-use")
 
     def use(switches, pickers, expiries):
@@ -326,6 +334,7 @@ def use_leaves_no_objects_behind(wine):
         first = p.objects()
         use(98, 18, 19)
         check(p.objects() == first, f"{first} objects after the first use, {p.objects()} after")
+        check(p.wine.ask("icons") == "0", "notices' icons stayed")
     finally:
         p.close()
 
