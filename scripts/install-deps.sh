@@ -32,8 +32,9 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The checked build and the fuzzers; the source style check; the accessibility bus and its
   # Python client.
   packages+=(clang libclang-rt-14-dev clang-format dbus at-spi2-core python3-pyatspi)
-  # A fake logind on a private system bus, for the auto shutdown tests.
-  packages+=(dbus-daemon python3-dbus python3-gi)
+  # A fake logind on a private system bus, for the auto shutdown tests, and a real desktop
+  # session manager that powers off through it.
+  packages+=(dbus-daemon python3-dbus python3-gi xfce4-session)
   # The Time Up notice under real window managers, in front of a full-screen xclock, heard
   # by a sound server with a null sink and read by a recording notification service.
   packages+=(openbox metacity xfwm4 wmctrl x11-apps pulseaudio pulseaudio-utils)

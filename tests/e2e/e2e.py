@@ -73,6 +73,18 @@ def end(proc):
         proc.wait()
 
 
+def start_service(argv, ready, what):
+    """Starts a stand-in service that touches the file `ready` once it is on its bus."""
+    service = subprocess.Popen(argv)
+    deadline = time.monotonic() + 20
+    while not pathlib.Path(ready).exists():
+        if service.poll() is not None or time.monotonic() > deadline:
+            end(service)
+            raise RuntimeError(f"{what} did not come up")
+        time.sleep(0.05)
+    return service
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)

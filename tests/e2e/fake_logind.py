@@ -14,7 +14,6 @@ import os
 import pathlib
 import subprocess
 import sys
-import time
 
 import e2e
 
@@ -55,16 +54,11 @@ class FakeLogind:
         self.address = self.daemon.stdout.readline().strip()
         if not self.address:
             raise RuntimeError("the private bus did not start")
-        ready = self.folder / "ready"
-        self.service = subprocess.Popen(
+        self.service = e2e.start_service(
             ["/usr/bin/python3", __file__, "--address", self.address, "--record",
-             str(self.record), "--ready", str(ready), "--power-off", self.power_off,
-             "--can-power-off", self.can_power_off])
-        deadline = time.monotonic() + 20
-        while not ready.exists():
-            if self.service.poll() is not None or time.monotonic() > deadline:
-                raise RuntimeError("the fake logind did not come up")
-            time.sleep(0.05)
+             str(self.record), "--ready", str(self.folder / "ready"), "--power-off",
+             self.power_off, "--can-power-off", self.can_power_off], self.folder / "ready",
+            "the fake logind")
         return self
 
     def __exit__(self, *exc):
@@ -75,6 +69,11 @@ class FakeLogind:
     def calls(self):
         """The calls logind got, in order, e.g. "PowerOff false"."""
         return self.record.read_text().splitlines() if self.record.exists() else []
+
+    def power_off_callers(self):
+        """The names of the programs that called PowerOff, in order."""
+        callers = pathlib.Path(f"{self.record}.callers")
+        return callers.read_text().splitlines() if callers.exists() else []
 
 
 def serve(args):
@@ -100,9 +99,15 @@ def serve(args):
             return args.can_power_off
 
         @dbus.service.method("org.freedesktop.login1.Manager", in_signature="b",
-                             out_signature="", async_callbacks=("reply", "error"))
-        def PowerOff(self, interactive, reply, error):
+                             out_signature="", async_callbacks=("reply", "error"),
+                             sender_keyword="sender")
+        def PowerOff(self, interactive, reply, error, sender):
             record(f"PowerOff {'true' if interactive else 'false'}")
+            pid = bus.call_blocking("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                    "org.freedesktop.DBus", "GetConnectionUnixProcessID", "s",
+                                    (sender,))
+            with open(args.record + ".callers", "a") as log:
+                log.write(pathlib.Path(f"/proc/{pid}/comm").read_text())
             if args.power_off == "error":
                 error(Refused(REFUSAL[1]))
             elif args.power_off == "slow":

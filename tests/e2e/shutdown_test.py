@@ -1,16 +1,22 @@
-"""Auto shutdown through logind, a fake one on a private system bus: a one-minute countdown
-with auto shutdown on asks it to power off. "yes": the program ends. "error": the failure
-box, then the Time Up notice, and the program lives on; the warning came at Start, since
-the fake says "challenge" to CanPowerOff. "slow": the clock goes on while the answer is
-awaited, then the program ends.
+"""Auto shutdown: a one-minute countdown with auto shutdown on asks the desktop's session
+manager to power off (a stand-in of GNOME's, Plasma's or Xfce's on the session bus), or,
+where none is there, logind (a fake one on a private system bus), which must then hear
+nothing else from the program. "yes": the program ends (with a session manager: GNOME's,
+which tells its client the session ends). "error": the failure box, then the Time Up
+notice, and the program lives on; without a session manager the warning came at Start,
+since the fake logind says "challenge" to CanPowerOff. "slow" (logind only): the clock goes
+on while the answer is awaited, then the program ends.
 
-    shutdown_test.py --binary B --tools T --out O --answer yes|error|slow"""
+    shutdown_test.py --binary B --tools T --out O --answer yes|error|slow
+                     [--desktop none|gnome|kde|xfce]"""
 
 import argparse
+import contextlib
 import tempfile
 
 import e2e
 from fake_logind import FakeLogind
+from fake_session_manager import FakeSessionManager
 
 MAIN = "KAVELTO Time Reminder"
 MAIN_CLIENT_HEIGHT = 425  # pixels; the menu bar sits above
@@ -24,6 +30,7 @@ def arguments():
     for option in ("--binary", "--tools", "--out"):
         parser.add_argument(option, required=True)
     parser.add_argument("--answer", choices=("yes", "error", "slow"), required=True)
+    parser.add_argument("--desktop", choices=("none", "gnome", "kde", "xfce"), default="none")
     return parser.parse_args()
 
 
@@ -61,25 +68,42 @@ def start_countdown(s, main, warned):
     e2e.check(not s.find_windows("Auto Shutdown"), "a warning where power-off is allowed")
 
 
+# What each stand-in records of its run (GNOME's: yes; Plasma's, Xfce's: error), after its
+# own CanShutdown where it has one; a client of GNOME's may unregister on its way out.
+SESSION_CALLS = {
+    "gnome": ["CanShutdown", "RegisterClient kavelto-time-reminder", "RequestShutdown",
+              "EndSessionResponse true", "EndSessionResponse true"],
+    "kde": ["logoutAndShutdown"],
+    "xfce": ["CanShutdown", "Shutdown true"],
+}
+REQUESTS = ("RequestShutdown", "logoutAndShutdown", "Shutdown true")
+
+
 def test(args):
-    can_power_off = "challenge" if args.answer == "error" else "yes"
+    logind_only = args.desktop == "none"
+    can_power_off = "challenge" if args.answer == "error" and logind_only else "yes"
     with tempfile.TemporaryDirectory(prefix="reminder-logind-") as folder, \
             FakeLogind(folder, args.answer, can_power_off) as logind, \
+            (contextlib.nullcontext() if logind_only
+             else FakeSessionManager(folder, args.desktop, args.answer)) as manager, \
             e2e.Session(args.binary, args.tools, args.out,
                         env={"DBUS_SYSTEM_BUS_ADDRESS": logind.address}) as s:
         main = s.wait_window(MAIN)
-        start_countdown(s, main, warned=args.answer == "error")
-        e2e.check(logind.calls() == ["CanPowerOff"], f"logind was asked: {logind.calls()}")
+        start_countdown(s, main, warned=args.answer == "error" and logind_only)
+        # Plasma leaves the permission to logind; the others answer it themselves.
+        asked_first = ["CanPowerOff"] if args.desktop in ("none", "kde") else []
+        e2e.check(logind.calls() == asked_first, f"logind was asked: {logind.calls()}")
 
         def asked():
-            return "PowerOff false" in logind.calls()
+            return ("PowerOff false" in logind.calls() if logind_only
+                    else set(REQUESTS) & set(manager.calls()))
 
         if args.answer == "yes":
             status = s.wait_exit(timeout=80)
             e2e.check(status == 0, f"the program ended with status {status}")
         elif args.answer == "error":
             s.wait_window("Auto Shutdown", timeout=80)
-            e2e.check(asked(), "the failure box came before logind was asked")
+            e2e.check(asked(), "the failure box came before the power-off was asked for")
             e2e.check(not time_up_window(s), "the Time Up window came before the failure box")
             s.screenshot("failed")
             s.key("Return")
@@ -97,8 +121,11 @@ def test(args):
             status = s.wait_exit(timeout=15)
             e2e.check(status == 0, f"the program ended with status {status}")
 
-        e2e.check(logind.calls().count("PowerOff false") == 1,
-                  f"logind was asked: {logind.calls()}")
+        powered_off = logind.calls().count("PowerOff false")
+        e2e.check(powered_off == (1 if logind_only else 0), f"logind was asked: {logind.calls()}")
+        if not logind_only:
+            calls = [c for c in manager.calls() if not c.startswith("UnregisterClient")]
+            e2e.check(calls == SESSION_CALLS[args.desktop], f"the session manager got {calls}")
         e2e.check(s.commands() == [], f"commands started: {s.commands()}")
 
 

@@ -11,17 +11,22 @@
 //                        Wine writes the buttons' texts in the user's language), or "none"
 //   objects FORM         how many GDI and USER objects the program's windows hold, as that
 //                        window answers its registered message (Wine counts none itself)
+//   balloon              the text of the notification area's balloon on screen, or "none"
+//   icons                how many icons Wine's notification area shows
 // Windows and controls are found by the names the program gives them; names and titles are
 // written with "_" for a blank.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+// windows.h first.
+#include <commctrl.h>
 
 #include <cstdio>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -104,6 +109,25 @@ HWND box(const std::wstring& title) {
   return search.found;
 }
 
+// The windows of the class on screen, top-level or inside one.
+std::vector<HWND> shown(const std::wstring& className) {
+  struct Search {
+    std::wstring name;
+    std::vector<HWND> found;
+  } search{className};
+  EnumChildWindows(
+      GetDesktopWindow(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (IsWindowVisible(window) != FALSE && classOf(window) == s->name) {
+          s->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::string rectOf(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -143,6 +167,14 @@ std::string answer(const std::string& line) {
     }
     return std::to_string(count);
   }
+  if (request == "balloon") {
+    // A tooltip window answers with the text it shows.
+    for (const HWND tip : shown(L"tooltips_class32")) {
+      if ((GetWindowLongPtrW(tip, GWL_STYLE) & TTS_BALLOON) != 0) return utf8(textOf(tip));
+    }
+    return "none";
+  }
+  if (request == "icons") return std::to_string(shown(L"__winex11_tray_icon").size());
   if (request == "box") {
     const HWND window = box(wide(first));
     if (window == nullptr) return "none";

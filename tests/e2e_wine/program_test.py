@@ -6,10 +6,11 @@ SUITE: everyday (its use, at 96 dpi), repeated-use (objects left behind), look (
 at the DPI)."""
 
 import re
+import subprocess
 import sys
 import time
 
-from wine_session import PROGRAM, Program, check, run, wait_until, windows_path
+from wine_session import PROGRAM, WINE_ENV, Program, check, run, wait_until, windows_path
 
 HOUR, MINUTE, SECOND = "Text5", "Text6", "Text7"
 
@@ -36,15 +37,23 @@ def arm_alarm(p, seconds_ahead, auto_shutdown=False):
     return twelve_hour
 
 
-def time_up(p, timeout):
-    """The Time Up window and the "Time Up" box come; OK and the OK picture put them away."""
+def time_up(p, timeout, notice=None):
+    """The Time Up window and the "Time Up" box come; OK and the OK picture put them away.
+    With `notice`, the notification area's balloon reads it until OK takes its icon away."""
     p.wait_window("frmSplash", timeout)
     # Above every other window, the main window's or not, with an empty caption.
     frame = p.wine.ask("frame", "frmSplash")
     check(frame == "1 unowned ", f"the Time Up window's frame: {frame!r}")
     check(p.wait_box("Stop", 10) == "Time Up", 'the box does not read "Time Up"')
     p.wine.screenshot("time-up", p.window("frmSplash"))
+    if notice:
+        wait_until(lambda: p.wine.ask("balloon") == notice, 10, f'no balloon "{notice}"')
+        p.wine.screenshot("time-up-notice")
     p.answer("Stop", "OK")
+    if notice:
+        # Wine would keep the balloon 10 s.
+        wait_until(lambda: p.wine.ask("balloon") == "none" and p.wine.ask("icons") == "0", 3,
+                   "the notice stayed after OK")
     p.click("frmSplash", "Image1")
     p.wait_hidden("frmSplash")
 
@@ -82,17 +91,37 @@ def first_look_language_and_exit(wine):
         p.close()
 
 
+def start_countdown(p, minutes):
+    """A countdown of `minutes` with auto shutdown off, started by clicks."""
+    p.click("Form1", "Text1")
+    p.type(str(minutes))
+    p.click("Form1", "Command1")
+    p.answer("Exit", "No")
+    p.wait_text("Form1", "Label15", f"Time Set to {minutes} Minute")
+
+
 def countdown_of_one_minute(wine):
     p = started(wine, "countdown")
     try:
-        p.click("Form1", "Text1")
-        p.type("1")
-        p.click("Form1", "Command1")
-        p.answer("Exit", "No")
-        p.wait_text("Form1", "Label15", "Time Set to 1 Minute")
-        time_up(p, timeout=90)
+        start_countdown(p, 1)
+        time_up(p, timeout=90, notice="Time Set to 1 Minute")
         check(p.text("Form1", "Text1") == "0", "the minutes do not read 0 after the countdown")
         check(p.commands() == [], f"commands were started: {p.commands()}")
+    finally:
+        p.close()
+
+
+def session_ending_during_a_countdown(wine):
+    """The session ends (wineboot -e) while a countdown runs: no window refuses it, no box
+    asks anything, and the program ends with it."""
+    p = started(wine, "session-end")
+    try:
+        start_countdown(p, 5)
+        status = subprocess.run(["bash", str(WINE_ENV), "run", str(wine.prefix), "wineboot", "-e"],
+                                env=wine.env, timeout=60).returncode
+        check(status == 0, f"wineboot -e ended with status {status}: a window refused")
+        check(p.box("Exit") is None, "the Exit question held up the end of the session")
+        p.wait_exit()
     finally:
         p.close()
 
@@ -280,7 +309,7 @@ def windows_at_the_screens_dpi(wine):
 
 def use_leaves_no_objects_behind(wine):
     """100 language switches, 20 opened pickers and 20 expiries leave as many GDI and USER
-    objects as the first of each left."""
+    objects as the first of each left, and no notice's icon behind."""
     p = started(wine, "repeated-use")
 
     def use(switches, pickers, expiries):
@@ -305,6 +334,7 @@ def use_leaves_no_objects_behind(wine):
         first = p.objects()
         use(98, 18, 19)
         check(p.objects() == first, f"{first} objects after the first use, {p.objects()} after")
+        check(p.wine.ask("icons") == "0", "notices' icons stayed")
     finally:
         p.close()
 
@@ -316,7 +346,8 @@ SUITES = {
                  auto_shutdown_failing("refused", "ended with status 1", REMINDER_EXIT_CODE="1"),
                  auto_shutdown_failing("hanging", "no answer from shutdown.exe within 30 s",
                                        REMINDER_DELAY_MS="4000000000"),
-                 auto_shutdown_slow, countdown_of_one_minute, installed_and_removed],
+                 auto_shutdown_slow, countdown_of_one_minute, installed_and_removed,
+                 session_ending_during_a_countdown],
     "repeated-use": [use_leaves_no_objects_behind],
     "look": [windows_at_the_screens_dpi],
 }

@@ -3,13 +3,14 @@
 #include "behaviour/app/program.h"
 #include "frontend/qt/freedesktop/freedesktop_attention.h"
 #include "frontend/qt/freedesktop/launcher_entry_progress.h"
-#include "frontend/qt/freedesktop/logind_power.h"
+#include "frontend/qt/freedesktop/session_manager_power.h"
 #include "frontend/qt/qt_clock.h"
 #include "frontend/qt/qt_command_starter.h"
 #include "frontend/qt/qt_dialogs.h"
 #include "frontend/qt/qt_process_watcher.h"
 #include "frontend/qt/qt_regional.h"
 #include "frontend/qt/qt_timer_service.h"
+#include "frontend/qt/session_end.h"
 #include "frontend/qt/view/qt_view.h"
 #include "system/immediate_exit.h"
 #include "system/linux/boot_clock.h"
@@ -24,7 +25,9 @@ class DesktopProgram {
   // The desktop's notices and task manager know the program by `desktopFileName`, which
   // names its icon too.
   DesktopProgram(const std::string& applicationName, const std::string& desktopFileName)
-      : attention_(applicationName, desktopFileName), progress_(desktopFileName) {}
+      : power_(watcher_, QString::fromStdString(desktopFileName)),
+        attention_(applicationName, desktopFileName),
+        progress_(desktopFileName) {}
 
   void start() { program_.start(); }
   [[nodiscard]] Program& program() { return program_; }
@@ -40,13 +43,14 @@ class DesktopProgram {
   ImmediateExit process_;
   PosixFileSystem files_;
   QtProcessWatcher watcher_;
-  LogindPower power_{watcher_};
+  SessionManagerPower power_;
   BootClock monotonic_;
   FreedesktopAttention attention_;
   LauncherEntryProgress progress_;
   Platform platform_{timers_, clock_, regional_,  dialogs_,   commands_, process_,
                      files_,  power_, monotonic_, attention_, progress_};
   Program program_{platform_, [this](Form& form) { view_.render(form); }};
+  EndWithTheSession sessionEnd_{process_};
 };
 
 }  // namespace reminder

@@ -1,6 +1,8 @@
 #include <objbase.h>
 
 #include "behaviour/app/program.h"
+#include "frontend/win32/exit_clearing_notices.h"
+#include "frontend/win32/notification_area.h"
 #include "frontend/win32/view/win32_view.h"
 #include "frontend/win32/win32_attention.h"
 #include "frontend/win32/win32_dialogs.h"
@@ -8,7 +10,6 @@
 #include "frontend/win32/win32_taskbar_progress.h"
 #include "frontend/win32/win32_timer_service.h"
 #include "program_identity.h"
-#include "system/immediate_exit.h"
 #include "system/windows/wide_text.h"
 #include "system/windows/windows_clock.h"
 #include "system/windows/windows_command_starter.h"
@@ -31,12 +32,13 @@ int runProgram(HINSTANCE instance) {
   WindowsRegional regional;
   Win32Dialogs dialogs([&view](const Form* owner) { return view.dialogOwner(owner); });
   WindowsCommandStarter commands;
-  ImmediateExit process;
+  NotificationArea notices(instance, wideText(REMINDER_PROGRAM_NAME));
+  ExitClearingNotices process(notices);
   WindowsFileSystem files;
   Win32ProcessWatcher watcher;
   WindowsPower power(watcher);
   WindowsMonotonicClock monotonic;
-  Win32Attention attention;
+  Win32Attention attention(notices);
   Win32TaskbarProgress progress;
   Platform platform{timers, clock, regional,  dialogs,   commands, process,
                     files,  power, monotonic, attention, progress};
@@ -46,7 +48,7 @@ int runProgram(HINSTANCE instance) {
   progress.attach(view.windowOf(program.windows().form1()));
 
   // Windows are only ever hidden; the program ends through Exit or an auto shutdown, both of
-  // which end the process on the spot.
+  // which end the process on the spot, or with the session.
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (view.preTranslate(message)) continue;

@@ -12,8 +12,4 @@ void Win32Attention::playTimeUpSound() {
   PlaySoundW(L"Notification.Default", nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
 }
 
-void Win32Attention::postNotice(const DesktopNotice& /*notice*/) {}
-
-void Win32Attention::withdrawNotice() {}
-
 }  // namespace reminder

@@ -2,13 +2,16 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace reminder {
 
 namespace {
 
 constexpr UINT_PTR kWatchId = 1;
 
-// The task bar's list, initialised, or null where there is none.
+}  // namespace
+
 ITaskbarList3* systemTaskbar() {
   ITaskbarList3* taskbar = nullptr;
   if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList3,
@@ -22,10 +25,9 @@ ITaskbarList3* systemTaskbar() {
   return taskbar;
 }
 
-}  // namespace
-
-Win32TaskbarProgress::Win32TaskbarProgress()
-    : buttonCreatedMessage_(RegisterWindowMessageW(L"TaskbarButtonCreated")),
+Win32TaskbarProgress::Win32TaskbarProgress(std::function<ITaskbarList3*()> taskbar)
+    : askTaskbar_(std::move(taskbar)),
+      buttonCreatedMessage_(RegisterWindowMessageW(L"TaskbarButtonCreated")),
       applyMessage_(RegisterWindowMessageW(L"ReminderTaskbarProgress")) {}
 
 Win32TaskbarProgress::~Win32TaskbarProgress() {
@@ -65,7 +67,7 @@ void Win32TaskbarProgress::apply() {
   applyPosted_ = false;
   if (wanted_ == shown_) return;
   if (!taskbarAsked_) {
-    taskbar_ = systemTaskbar();
+    taskbar_ = askTaskbar_();
     taskbarAsked_ = true;
   }
   if (taskbar_ == nullptr) return;

@@ -7,9 +7,14 @@
 // windows.h first.
 #include <shobjidl.h>
 
+#include <functional>
+
 #include "platform/taskbar_progress.h"
 
 namespace reminder {
+
+// The system's task-bar list, initialised, or null where there is none.
+ITaskbarList3* systemTaskbar();
 
 // The countdown's progress on the main window's task-bar button (ITaskbarList3): the share
 // passed in the normal colour, paused while the reminder waits, none otherwise. The task bar
@@ -19,7 +24,9 @@ namespace reminder {
 // a countdown catches up after a sleep) goes to the task bar as one update.
 class Win32TaskbarProgress final : public TaskbarProgress {
  public:
-  Win32TaskbarProgress();
+  // `taskbar` gives a reference to the task bar's list (or null), asked again for each new
+  // button.
+  explicit Win32TaskbarProgress(std::function<ITaskbarList3*()> taskbar = systemTaskbar);
   ~Win32TaskbarProgress() override;
   Win32TaskbarProgress(const Win32TaskbarProgress&) = delete;
   Win32TaskbarProgress& operator=(const Win32TaskbarProgress&) = delete;
@@ -48,6 +55,7 @@ class Win32TaskbarProgress final : public TaskbarProgress {
   void buttonCreated();
   void detach();
 
+  std::function<ITaskbarList3*()> askTaskbar_;
   UINT buttonCreatedMessage_;
   UINT applyMessage_;
   ITaskbarList3* taskbar_ = nullptr;

@@ -1,9 +1,7 @@
 #include "frontend/qt/freedesktop/logind_power.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
+#include "frontend/qt/freedesktop/nobody_answers.h"
+#include "frontend/qt/freedesktop/when_answered.h"
 
 namespace reminder {
 
@@ -15,18 +13,6 @@ QDBusMessage managerCall(const char* method) {
   return QDBusMessage::createMethodCall(
       QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
       QStringLiteral("org.freedesktop.login1.Manager"), QString::fromLatin1(method));
-}
-
-// The errors that say nobody is there to ask, rather than that the answer is no.
-bool noLogind(const QDBusError& error) {
-  switch (error.type()) {
-    case QDBusError::ServiceUnknown:
-    case QDBusError::NoServer:
-    case QDBusError::Disconnected:
-      return true;
-    default:
-      return error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
-  }
 }
 
 }  // namespace
@@ -43,21 +29,20 @@ void LogindPower::requestPowerOff(VerdictHandler handler) {
   }
   QDBusMessage call = managerCall("PowerOff");
   call << false;  // interactive: no password dialog; a refusal comes back as an error
-  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kProcessAnswerBoundMs));
-  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                   [this](QDBusPendingCallWatcher* answered) {
-                     answered->deleteLater();
-                     const QDBusPendingReply<> reply = *answered;
-                     if (!reply.isError()) {
-                       waiters_.decide({true, {}});
-                     } else if (noLogind(reply.error())) {
-                       withoutLogind();
-                     } else if (reply.error().type() == QDBusError::NoReply) {
-                       waiters_.decide({false, noAnswer("logind", kProcessAnswerBoundMs).error});
-                     } else {
-                       waiters_.decide({false, reply.error().message().toStdString()});
-                     }
-                   });
+  whenAnswered<>(
+      bus, call, &replies_,
+      [this](const QDBusPendingReply<>& reply) {
+        if (!reply.isError()) {
+          waiters_.decide({true, {}});
+        } else if (nobodyAnswers(reply.error())) {
+          withoutLogind();
+        } else if (reply.error().type() == QDBusError::NoReply) {
+          waiters_.decide({false, noAnswer("logind", kProcessAnswerBoundMs).error});
+        } else {
+          waiters_.decide({false, reply.error().message().toStdString()});
+        }
+      },
+      kProcessAnswerBoundMs);
 }
 
 void LogindPower::withoutLogind() {

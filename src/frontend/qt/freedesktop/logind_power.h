@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include "platform/command_power.h"
 
 namespace reminder {
@@ -21,6 +23,7 @@ class LogindPower final : public Power {
 
   CommandPower commands_;
   PowerOffWaiters waiters_;
+  QObject replies_;  // the context of logind's awaited answers
 };
 
 }  // namespace reminder

@@ -393,6 +393,10 @@ std::optional<LRESULT> FormWindow::fromFrame(UINT message, WPARAM wParam, LPARAM
       // The form's behaviour decides whether it goes; the frame never destroys it.
       form_.requestClose();
       return 0;
+    case WM_QUERYENDSESSION:
+      // The end of the session is the user's: never refused, and asked nothing about, even
+      // with a countdown running. Windows then ends the program; it keeps nothing to save.
+      return TRUE;
     case WM_SIZE:
       // The user minimised or restored the window through the desktop.
       if (wParam == SIZE_MINIMIZED) {

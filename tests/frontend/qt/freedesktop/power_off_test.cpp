@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "frontend/qt/event_loop_suite.h"
-#include "frontend/qt/freedesktop/logind_power.h"
+#include "frontend/qt/freedesktop/session_manager_power.h"
 #include "frontend/qt/qt_process_watcher.h"
 #include "frontend/qt/stand_in_commands.h"
 #include "platform/command_power.h"
@@ -66,18 +66,20 @@ TEST(CommandPower, WhenEveryCommandFailsTheRefusalSaysWhatEachDid) {
   EXPECT_EQ(watcher.started.size(), 3U);
 }
 
-// The real watcher and LogindPower on Qt's event loop, with no system bus to be found.
+// The real watcher and the program's power-off on Qt's event loop, with no session bus (so no
+// desktop's session manager) and no system bus to be found.
 class NoLogindTest : public EventLoopSuite<StandInCommandsTest> {
  protected:
   static void SetUpTestSuite() {
     setenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent", 1);
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent", 1);
     EventLoopSuite::SetUpTestSuite();
   }
 
   // The verdict of one request; the event loop runs until it has come.
   PowerOffVerdict powerOff(int boundMs = kProcessAnswerBoundMs) {
     QtProcessWatcher watcher(boundMs);
-    LogindPower power(watcher);
+    SessionManagerPower power(watcher, QStringLiteral("kavelto-time-reminder"));
     std::optional<PowerOffVerdict> verdict;
     bool insideTheCall = true;
     QEventLoop loop;
@@ -133,7 +135,7 @@ TEST_F(NoLogindTest, ACommandWithNoAnswerWithinTheBoundIsARefusalToo) {
 
 TEST_F(NoLogindTest, WithoutABusNothingIsKnownBeforehand) {
   QtProcessWatcher watcher;
-  EXPECT_EQ(LogindPower(watcher).powerOffPermission(), PowerOffPermission::Unknown);
+  EXPECT_EQ(SessionManagerPower(watcher, {}).powerOffPermission(), PowerOffPermission::Unknown);
 }
 
 }  // namespace
