@@ -5,8 +5,10 @@
 
 namespace reminder {
 
-// A repeating timer of the platform. While started it calls its tick every interval; a tick
-// whose previous call has not returned yet (waiting in a modal box) is not delivered.
+// A repeating timer of the platform. While started it calls its tick every interval, never
+// nested in a call of its own: a tick that falls due while the previous call has not returned
+// (it waits in a modal box) is held back and comes once, however many fell due meanwhile,
+// from the event loop right after that call returns; a stop or a restart drops it.
 class PlatformTimer {
  public:
   virtual ~PlatformTimer() = default;

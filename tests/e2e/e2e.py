@@ -323,6 +323,18 @@ class Session:
         x, y, width, height = box(acc)
         self.click_at(x + width // 2, y + height // 2)
 
+    def focus(self, acc, tries=3):
+        """Clicks a control until it has the keyboard focus, where keys go: the window manager
+        hands the focus over in its own time, and a click lands on a window still above."""
+        for _ in range(tries - 1):
+            self.click(acc)
+            try:
+                return self.expect_states(acc, present={"focused"}, timeout=2.0)
+            except Failure:
+                pass
+        self.click(acc)
+        self.expect_states(acc, present={"focused"})
+
     def choose(self, root, *path):
         """Clicks through the menus: the menu-bar item, then each item under the last."""
         item = root
@@ -408,7 +420,7 @@ def arm_alarm(s, main, twelve_hour=True, lead=6):
         hour, minute, second = target // 3600, target // 60 % 60, target % 60
         values = ((hour % 12 or 12) if twelve_hour else hour, minute, second)
         for field, value in zip(fields, values):
-            s.click(field)
+            s.focus(field)
             s.key("ctrl+a")
             s.type(f"{value:02d}")
             s.expect_text(field, f"{value:02d}")

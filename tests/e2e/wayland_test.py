@@ -6,7 +6,9 @@ and one notification although the sound server hangs meanwhile; the sound comes 
 import os
 import shutil
 import signal
+import struct
 import subprocess
+import zlib
 
 import desktop
 import e2e
@@ -30,6 +32,39 @@ class WaylandSession(desktop.DesktopSession):
     def screenshot(self, name):
         subprocess.run(["weston-screenshooter"], env=self.wayland, cwd=self.home, check=True)
         shutil.move(next(self.home.glob("wayland-screenshot*.png")), self.out / f"{name}.png")
+        return True
+
+
+def pixels(path):
+    """The pixels of a PNG screenshot, row after row, as bytes of 3 (RGB) or 4 (RGBA) a pixel."""
+    data, at, idat = path.read_bytes(), 8, b""
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        if kind == b"IHDR":
+            width, height, _, colour = struct.unpack(">IIBB", data[at + 8:at + 18])
+        elif kind == b"IDAT":
+            idat += data[at + 8:at + 8 + length]
+        at += 12 + length
+    step = 4 if colour == 6 else 3
+    raw, stride = zlib.decompress(idat), width * step
+    out, prior = bytearray(), bytearray(stride)
+    for y in range(height):  # undo each row's filter
+        kind, row = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a, b = row[i - step] if i >= step else 0, prior[i]
+            c = prior[i - step] if i >= step else 0
+            p = a + b - c
+            near = a if abs(p - a) <= min(abs(p - b), abs(p - c)) else b if abs(p - b) <= abs(p - c) else c
+            row[i] = (row[i] + (0, a, b, (a + b) // 2, near)[kind]) & 255
+        out += row
+        prior = row
+    return step, bytes(out)
+
+
+def changed(before, after):
+    """How many pixels differ between two screenshots of the same screen."""
+    (step, one), (_, other) = pixels(before), pixels(after)
+    return sum(one[at:at + step] != other[at:at + step] for at in range(0, len(one), step))
 
 
 def press(s, window, role, name):  # through its accessible action, as a switch device would
@@ -45,6 +80,10 @@ def test(args):
         press(s, s.window("Exit", holding=("label", "Turn on Auto Shutdown ?")), "push button",
               "No")
         press(s, main, "menu item", "Minimize")
+        # The compositor takes the window off the screen: most of its 362 x 443 pixels change.
+        s.wait(lambda: s.screenshot("minimised") and
+               changed(s.out / "main-window.png", s.out / "minimised.png") > 100_000,
+               "the main window minimised", timeout=30)
         s.sound.daemon.send_signal(signal.SIGSTOP)
 
         e2e.wait_time_up(s, timeout=75)

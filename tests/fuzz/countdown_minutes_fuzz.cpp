@@ -2,6 +2,8 @@
 // refuses it with its message and changes nothing, or starts a countdown that lowers the
 // field by one each minute down to "0", where the reminder comes (or the computer is shut
 // down). Cancel, typing, the language and the auto shutdown switch may come in between.
+#include <cmath>
+
 #include "behaviour/countdown/countdown.h"
 #include "behaviour/options/auto_shutdown.h"
 #include "fuzz/fuzz_support.h"
@@ -83,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const std::optional<double> value = app.settings.toNumber(minutes);
-  require(value && *value >= 1 && *value <= countdown::kMostMinutes,
-          "only a number of minutes starts a countdown");
+  require(value && std::trunc(*value) == *value && *value >= 1 && *value <= countdown::kMostMinutes,
+          "only a whole number of minutes starts a countdown, however it is spelled");
   require(app.dialogs.pending() == 0, "the auto shutdown question was asked");
   require(f.Label15.caption() == "Time Set to " + minutes + " Minute", "the set time is shown");
   requireInvariants(app);

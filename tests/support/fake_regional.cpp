@@ -18,6 +18,8 @@ std::optional<double> FakeRegional::toNumber(std::string_view text) const {
       return std::nullopt;
     }
   }
+  // A plus sign as the regional settings allow it; from_chars takes none.
+  if (plain.size() > 1 && plain[0] == '+' && plain[1] != '-') plain.erase(0, 1);
   double value = 0;
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (error != std::errc{} || end != plain.data() + plain.size()) return std::nullopt;

@@ -12,7 +12,8 @@ namespace reminder::test {
 
 // Timers and a clock in virtual time: advancing fires the due timers in due order (ties in
 // the order they were started), each at its due moment, while the clock moves with them.
-// A timer whose tick has not returned yet is not fired again until it has. A timer started
+// A tick held back while its previous one runs comes right after it, as every platform's
+// does (see timer_service.h). A timer started
 // on the clock ticks on the clock's multiples of its interval, found afresh at each tick.
 // A suspend moves the clock and the monotonic clock on while the timers stand still, as
 // the event loop's timers do on Linux.

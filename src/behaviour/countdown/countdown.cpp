@@ -1,7 +1,7 @@
 #include "behaviour/countdown/countdown.h"
 
-#include <algorithm>
 #include <array>
+#include <cmath>
 #include <string_view>
 
 #include "behaviour/options/auto_shutdown.h"
@@ -13,17 +13,12 @@ namespace {
 const std::array kTimers{&Form1::Timer3, &Form1::Timer4, &Form1::Timer5, &Form1::Timer6};
 const std::array kArms{&Form1::Line6, &Form1::Line7, &Form1::Line8, &Form1::Line9};
 
-// A whole number of minutes, blanks around it and leading zeros allowed. Anything else
-// would give a countdown that never reaches "0", or one with no number to lower.
+// A text whose value is a whole number of minutes, however the regional settings let it be
+// spelled ("+2", "2.0", "1e3"). Any other value would give a countdown that never reaches
+// "0" ("2.5", "-3", "00"), or one with no number to lower.
 bool wholeMinutes(const Regional& regional, const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return false;
-  const auto last = text.find_last_not_of(' ');
-  const bool digitsOnly = std::all_of(text.begin() + static_cast<std::ptrdiff_t>(first),
-                                      text.begin() + static_cast<std::ptrdiff_t>(last) + 1,
-                                      [](char c) { return c >= '0' && c <= '9'; });
   const std::optional<double> minutes = regional.toNumber(text);
-  return digitsOnly && minutes && *minutes >= 1 && *minutes <= kMostMinutes;
+  return minutes && std::trunc(*minutes) == *minutes && *minutes >= 1 && *minutes <= kMostMinutes;
 }
 
 // Both fields hold whole numbers while a countdown runs: Start lets nothing else into the

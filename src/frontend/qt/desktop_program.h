@@ -4,8 +4,8 @@
 #include "frontend/qt/freedesktop/freedesktop_attention.h"
 #include "frontend/qt/freedesktop/launcher_entry_progress.h"
 #include "frontend/qt/freedesktop/session_manager_power.h"
-#include "frontend/qt/posix_command_starter.h"
 #include "frontend/qt/qt_clock.h"
+#include "frontend/qt/qt_command_starter.h"
 #include "frontend/qt/qt_dialogs.h"
 #include "frontend/qt/qt_process_watcher.h"
 #include "frontend/qt/qt_regional.h"
@@ -39,7 +39,7 @@ class DesktopProgram {
   QtClock clock_;
   QtRegional regional_;
   QtDialogs dialogs_{[this](const Form* owner) { return view_.dialogParent(owner); }};
-  PosixCommandStarter commands_;
+  QtCommandStarter commands_;
   ImmediateExit process_;
   PosixFileSystem files_;
   QtProcessWatcher watcher_;

@@ -18,8 +18,9 @@
 #include "system/windows/windows_power.h"
 #include "system/windows/windows_regional.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
-                   int /*show*/) {
+namespace {
+
+int runProgram(HINSTANCE instance) {
   using namespace reminder;
   // The annotation service that gives the controls their accessible names, and the task bar,
   // are COM objects.
@@ -56,4 +57,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   }
   if (SUCCEEDED(com)) CoUninitialize();
   return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+// A service Windows could not set up is said, rather than a program that never reminds.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
+  try {
+    return runProgram(instance);
+  } catch (const std::exception& error) {
+    MessageBoxW(nullptr, reminder::wideText(error.what()).c_str(),
+                reminder::wideText(REMINDER_PROGRAM_NAME).c_str(), MB_OK);
+    return 1;
+  }
 }

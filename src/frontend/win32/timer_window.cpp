@@ -1,5 +1,6 @@
 #include "frontend/win32/timer_window.h"
 
+#include "frontend/win32/message_window.h"
 #include "frontend/win32/win32_timer.h"
 
 namespace reminder {
@@ -15,7 +16,8 @@ constexpr wchar_t kWindowClass[] = L"ReminderTimerWindow";
 
 }  // namespace
 
-TimerWindow::TimerWindow() : window_(createWindow(this)), waiter_(window_, kDueMessage) {}
+TimerWindow::TimerWindow()
+    : window_(createMessageWindow(kWindowClass, windowProc, this)), waiter_(window_, kDueMessage) {}
 
 TimerWindow::~TimerWindow() {
   DestroyWindow(window_);
@@ -33,20 +35,6 @@ void TimerWindow::remove(WPARAM id) {
 
 void TimerWindow::postHeldBack(WPARAM id, LPARAM start) const {
   PostMessageW(window_, kHeldBackMessage, id, start);
-}
-
-HWND TimerWindow::createWindow(TimerWindow* owner) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);  // fails harmlessly when a second service registers again
-  const HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      instance, nullptr);
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-  return window;
 }
 
 LRESULT CALLBACK TimerWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -37,7 +37,6 @@ class TimerWindow {
 
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static HWND createWindow(TimerWindow* owner);
   void received(UINT message, WPARAM id, LPARAM start);
 
   HWND window_;

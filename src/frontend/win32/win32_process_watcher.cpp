@@ -5,6 +5,9 @@
 #endif
 #include <windows.h>
 
+#include <system_error>
+
+#include "frontend/win32/message_window.h"
 #include "system/windows/process_start.h"
 
 namespace reminder {
@@ -12,8 +15,10 @@ namespace reminder {
 namespace {
 
 // Posted to the watcher's window: wParam names the watched process, lParam is 1 when the
-// bound was reached before it ended.
+// bound was reached before it ended. A WM_TIMER with the process's id as the timer's stands
+// in for it when the queue is full.
 constexpr UINT kEndedMessage = WM_APP + 3;
+constexpr DWORD kRetryMs = 10;
 constexpr wchar_t kWindowClass[] = L"ReminderProcessWatcher";
 
 }  // namespace
@@ -26,14 +31,19 @@ struct Win32ProcessWatcher::Watched {
   ProcessEnd failed;  // for a command that could not start or be waited for
   HWND window = nullptr;
   WPARAM id = 0;
+  const std::atomic<bool>* closing = nullptr;
 };
 
 struct WatcherWindow {
   static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != kEndedMessage) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_TIMER) {
+      KillTimer(window, wParam);
+    } else if (message != kEndedMessage) {
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
     auto* watcher =
         reinterpret_cast<Win32ProcessWatcher*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (watcher != nullptr) ended(*watcher, wParam, lParam != 0);
+    if (watcher != nullptr) ended(*watcher, wParam, message == kEndedMessage && lParam != 0);
     return 0;
   }
 
@@ -65,34 +75,22 @@ namespace {
 
 void CALLBACK processEnded(void* context, BOOLEAN timedOut) {
   const auto* watched = static_cast<const Win32ProcessWatcher::Watched*>(context);
-  // A queue that is full for a moment does not lose the verdict: tried again for a second.
-  for (int tries = 0; tries < 100; ++tries) {
-    if (PostMessageW(watched->window, kEndedMessage, watched->id, timedOut != FALSE ? 1 : 0) !=
-            FALSE ||
-        GetLastError() != ERROR_NOT_ENOUGH_QUOTA) {
-      return;
-    }
-    Sleep(10);
+  // A queue that is full does not lose the verdict: posted again until it is taken, or
+  // until the watcher goes (its destructor waits for this call).
+  while (PostMessageW(watched->window, kEndedMessage, watched->id, timedOut != FALSE ? 1 : 0) ==
+             FALSE &&
+         !watched->closing->load()) {
+    Sleep(kRetryMs);
   }
 }
 
 }  // namespace
 
-Win32ProcessWatcher::Win32ProcessWatcher(int boundMs) : boundMs_(boundMs) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WatcherWindow::proc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);
-  const HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      instance, nullptr);
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  window_ = window;
-}
+Win32ProcessWatcher::Win32ProcessWatcher(int boundMs)
+    : boundMs_(boundMs), window_(createMessageWindow(kWindowClass, WatcherWindow::proc, this)) {}
 
 Win32ProcessWatcher::~Win32ProcessWatcher() {
+  closing_ = true;
   for (const auto& [id, watched] : watched_) {
     if (watched->process == nullptr) continue;
     UnregisterWaitEx(watched->wait, INVALID_HANDLE_VALUE);
@@ -106,6 +104,7 @@ void Win32ProcessWatcher::run(const std::string& commandLine, EndHandler handler
   watched->handler = std::move(handler);
   watched->window = static_cast<HWND>(window_);
   watched->id = ++lastId_;
+  watched->closing = &closing_;
   const StartedProcess started = startProcess(commandLine, SW_SHOWMINNOACTIVE);
   watched->program = started.fileName;
   if (started.process == nullptr) {
@@ -120,9 +119,13 @@ void Win32ProcessWatcher::run(const std::string& commandLine, EndHandler handler
   } else {
     watched->process = started.process;
   }
-  // Never from inside this call: a failure too is reported from the message loop.
-  if (watched->process == nullptr) {
-    PostMessageW(watched->window, kEndedMessage, watched->id, 0);
+  // Never from inside this call: a failure too is reported from the message loop, through
+  // a timer when the queue takes no more messages.
+  if (watched->process == nullptr &&
+      PostMessageW(watched->window, kEndedMessage, watched->id, 0) == FALSE &&
+      SetTimer(watched->window, watched->id, USER_TIMER_MINIMUM, nullptr) == 0) {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                            "the failure of \"" + commandLine + "\" cannot be reported");
   }
   watched_[watched->id] = std::move(watched);
 }

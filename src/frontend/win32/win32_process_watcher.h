@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <memory>
 
@@ -27,6 +28,7 @@ class Win32ProcessWatcher final : public ProcessWatcher {
  private:
   int boundMs_;
   void* window_;  // HWND
+  std::atomic<bool> closing_{false};
   std::map<unsigned long long, std::unique_ptr<Watched>> watched_;
   unsigned long long lastId_ = 0;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/forms/windows.h"
+#include "model/forms/program_windows.h"
 #include "platform/platform.h"
 
 namespace reminder {

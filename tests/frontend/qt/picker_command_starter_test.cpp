@@ -7,7 +7,7 @@
 #include <fstream>
 #include <thread>
 
-#include "frontend/qt/posix_command_starter.h"
+#include "frontend/qt/qt_command_starter.h"
 
 namespace reminder {
 namespace {
@@ -44,7 +44,7 @@ class PickedProgramStartTest : public ::testing::Test {
   }
 
   static StartOutcome start(const std::string& line) {
-    return PosixCommandStarter().start(line, WindowStyle::NormalWithFocus);
+    return QtCommandStarter().start(line, WindowStyle::NormalWithFocus);
   }
 
   QTemporaryDir dir_;

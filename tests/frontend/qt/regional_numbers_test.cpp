@@ -23,6 +23,7 @@ TEST(RegionalNumbersTest, NumbersAreWrittenInLatinDigitsAndReadBackInEveryLocale
   EXPECT_EQ(arabic.toNumber("\u0665"), 5);  // the locale's own digits are still read
   const QtRegional german{QLocale(QStringLiteral("de_DE"))};
   EXPECT_EQ(german.toNumber("1.5"), std::nullopt);  // a dot is no decimal separator there
+  EXPECT_EQ(german.toNumber(" +2,0e0 "), 2);        // every spelling of a number
 }
 
 TEST(RegionalNumbersTest, ACountdownEndsUnderEveryLocale) {

@@ -10,7 +10,7 @@
 #include "frontend/shared/geometry.h"
 #include "frontend/shared/placement.h"
 #include "frontend/shared/tab_order.h"
-#include "model/forms/windows.h"
+#include "model/forms/program_windows.h"
 
 namespace reminder::presentation {
 namespace {

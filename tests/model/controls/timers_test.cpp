@@ -60,7 +60,7 @@ TEST_F(TimersTest, DisablingStopsTicksAndEnablingStartsAFreshInterval) {
   EXPECT_EQ(fired, (std::vector<std::string>{"Slow@1000", "Slow@3500"}));
 }
 
-TEST_F(TimersTest, ATickWaitingInAModalBoxIsNotRepeatedButOtherTimersGoOn) {
+TEST_F(TimersTest, ATickDueWhileOneWaitsInAModalBoxComesOnceRightAfterItAndOthersGoOn) {
   bool waiting = false;
   int slowTicks = 0;
   window.Slow.onTimer = [&] {
@@ -79,8 +79,10 @@ TEST_F(TimersTest, ATickWaitingInAModalBoxIsNotRepeatedButOtherTimersGoOn) {
   EXPECT_EQ(fired.size(), 8U);
   EXPECT_EQ(fired.front(), "Fast");
   EXPECT_EQ(fired.back(), "Fast while waiting");
-  time.advance(1000);
-  EXPECT_GE(slowTicks, 2);
+  time.advance(0);
+  EXPECT_EQ(slowTicks, 2);  // the three that fell due meanwhile, held back as one
+  time.advance(999);
+  EXPECT_EQ(slowTicks, 2);
 }
 
 TEST(VirtualClock, FollowsVirtualTimeAndWrapsAtMidnight) {

@@ -1,7 +1,7 @@
 // Each window, right after it is built, holds exactly the state of its definition.
 #include <gtest/gtest.h>
 
-#include "model/forms/windows.h"
+#include "model/forms/program_windows.h"
 
 namespace reminder {
 namespace {

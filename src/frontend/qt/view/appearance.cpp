@@ -10,15 +10,10 @@
 #include "frontend/shared/fonts.h"
 #include "frontend/shared/geometry.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace reminder::view {
 
 namespace {
 
-#ifndef Q_OS_WIN
 QPalette::ColorRole toQRole(presentation::PaletteRole role) {
   switch (role) {
     case presentation::PaletteRole::Base:
@@ -32,7 +27,6 @@ QPalette::ColorRole toQRole(presentation::PaletteRole role) {
   }
   return QPalette::Window;
 }
-#endif
 
 QFont::StyleHint toStyleHint(presentation::FaceKind kind) {
   switch (kind) {
@@ -76,12 +70,7 @@ QPoint toPixels(int x, int y) {
 
 QColor toQColor(const Color& color) {
   if (!color.system) return {color.red, color.green, color.blue};
-#ifdef Q_OS_WIN
-  const DWORD rgb = GetSysColor(presentation::systemColorIndex(*color.system));
-  return {GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)};
-#else
   return QApplication::palette().color(toQRole(presentation::paletteRole(*color.system)));
-#endif
 }
 
 QFont toQFont(const Font& font) {

@@ -8,7 +8,7 @@ namespace reminder {
 // are translated first; any other line is the user's program: a whole line naming an
 // existing file starts that file, otherwise the line is split into the program and its
 // arguments.
-class PosixCommandStarter final : public CommandStarter {
+class QtCommandStarter final : public CommandStarter {
  public:
   StartOutcome start(const std::string& commandLine, WindowStyle style) override;
 };

@@ -1,4 +1,4 @@
-#include "frontend/qt/posix_command_starter.h"
+#include "frontend/qt/qt_command_starter.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -27,7 +27,7 @@ StartOutcome startArgv(const Argv& argv) {
 
 }  // namespace
 
-StartOutcome PosixCommandStarter::start(const std::string& commandLine, WindowStyle /*style*/) {
+StartOutcome QtCommandStarter::start(const std::string& commandLine, WindowStyle /*style*/) {
   if (const auto argv = translateSystemCommand(commandLine)) return startArgv(*argv);
   const QString line = QString::fromStdString(commandLine);
   if (QFileInfo(line).isFile()) return startDetached(QFileInfo(line).absoluteFilePath(), {});
