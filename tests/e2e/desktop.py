@@ -133,9 +133,6 @@ class DesktopSession(e2e.Session):
         self.notifications.wait_ready(self)
         self.extra_env["PULSE_SERVER"] = self.sound.env["PULSE_SERVER"]
 
-    def running(self):
-        return self.app is None or super().running()
-
     def __exit__(self, *exc):
         for helper in (self.sound, self.notifications):
             if helper:

@@ -378,7 +378,8 @@ class Session:
             raise Failure(f"the program still runs after {timeout} s")
 
     def running(self):
-        return self.app.poll() is None
+        """Whether the program runs, or is still to be started (helpers come up first)."""
+        return self.app is None or self.app.poll() is None
 
 
 # -- the program's own steps --------------------------------------------------------------
