@@ -33,7 +33,9 @@ class QtTimer final : public ScheduledTimer {
 
   void wakeAt(std::int64_t dueUs, std::uint64_t start) override {
     armed_ = start;
-    const std::int64_t untilMs = (std::max<std::int64_t>(0, dueUs - steadyUs()) + 999) / kUsPerMs;
+    // Rounded up, so a wake never comes before its time.
+    const std::int64_t untilMs =
+        (std::max<std::int64_t>(0, dueUs - steadyUs()) + kUsPerMs - 1) / kUsPerMs;
     timer_.start(static_cast<int>(untilMs));
   }
   void cancelWake() override { timer_.stop(); }
