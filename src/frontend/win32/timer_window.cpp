@@ -50,11 +50,11 @@ void TimerWindow::received(UINT message, WPARAM id, LPARAM start) {
   const auto found = timers_.find(id);
   if (found == timers_.end()) return;  // the timer went before its tick arrived
   Win32Timer& timer = *found->second;
-  const auto ofStart = static_cast<std::uint64_t>(start);
+  const auto startCount = static_cast<std::uint64_t>(start);
   if (message == kDueMessage) {
-    timer.woke(ofStart);
+    timer.woke(startCount);
   } else {
-    timer.heldBackDue(ofStart);
+    timer.heldBackDue(startCount);
   }
 }
 
