@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The checked build, made once with clang: the unit tests (behaviour, platform and widgets)
 # and the week-long soak under AddressSanitizer and UndefinedBehaviorSanitizer, then each
-# fuzz target for REMINDER_FUZZ_SECONDS (a minute) from its seeds, two at a time.
+# fuzz target for REMINDER_FUZZ_SECONDS (a minute; half for two, see tests/fuzz) from its seeds,
+# two at a time.
 #   checked.sh [build|test]   only configure and build, or only run the tests; both by default
 set -euo pipefail
 cd "$(dirname "$0")/.."

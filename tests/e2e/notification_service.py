@@ -1,6 +1,8 @@
 """A recording stand-in for the desktop's notification service: owns
 org.freedesktop.Notifications on the session bus and writes each call, one JSON object a
 line, to the file given as its argument; "ready" is the first line, once the name is owned.
+Each hint is recorded with its D-Bus type, and one whose type the specification fixes counts
+only in that type (urgency only as a byte), as a real server reads it.
 
     python3 notification_service.py calls.jsonl
 
@@ -16,6 +18,32 @@ from gi.repository import GLib
 
 NAME = "org.freedesktop.Notifications"
 
+# The D-Bus type of each basic value dbus-python hands over, as its signature letter.
+BASIC_TYPES = [(dbus.Byte, "y"), (dbus.Boolean, "b"), (dbus.Int16, "n"), (dbus.UInt16, "q"),
+               (dbus.Int32, "i"), (dbus.UInt32, "u"), (dbus.Int64, "x"), (dbus.UInt64, "t"),
+               (dbus.Double, "d"), (dbus.ObjectPath, "o"), (dbus.Signature, "g"),
+               (dbus.String, "s")]
+# The hints whose type the notification specification fixes: a server looks them up with
+# that type and ignores them in any other.
+HINT_TYPES = {"urgency": "y", "category": "s", "desktop-entry": "s", "transient": "b",
+              "resident": "b", "suppress-sound": "b", "sound-file": "s", "sound-name": "s",
+              "x": "i", "y": "i"}
+
+
+def type_of(value):
+    for kind, letter in BASIC_TYPES:
+        if isinstance(value, kind):
+            return letter
+    return "a" if isinstance(value, (dbus.Array, dbus.Dictionary)) else "r"
+
+
+def plain(value):
+    if isinstance(value, (dbus.Boolean,)):
+        return bool(value)
+    if isinstance(value, (int, float)):
+        return value + 0
+    return str(value)
+
 
 class Notifications(dbus.service.Object):
     def __init__(self, bus, log):
@@ -30,12 +58,14 @@ class Notifications(dbus.service.Object):
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app_name, replaces_id, app_icon, summary, body, actions, hints, timeout):
         self.last_id += 1
+        types = {str(k): type_of(v) for k, v in hints.items()}
+        # As a server reads them: a hint of another type than its own is not there.
+        read = {k: plain(v) for k, v in hints.items()
+                if HINT_TYPES.get(str(k), types[str(k)]) == types[str(k)]}
         self.record({"call": "Notify", "id": self.last_id, "app_name": str(app_name),
                      "replaces_id": int(replaces_id), "app_icon": str(app_icon),
-                     "summary": str(summary), "body": str(body),
-                     "hints": {str(k): (int(v) if isinstance(v, (dbus.Byte, int)) else str(v))
-                               for k, v in hints.items()},
-                     "timeout": int(timeout)})
+                     "summary": str(summary), "body": str(body), "hints": read,
+                     "hint_types": types, "timeout": int(timeout)})
         return self.last_id
 
     @dbus.service.method(NAME, in_signature="u")

@@ -64,7 +64,7 @@ TEST(FaultsTest, AClockPutBackDoesNotSetOffAnAlarmItHasNotReached) {
 TEST(FaultsTest, ACountdownIgnoresTheClockAndMakesUpLateTicks) {
   AlarmUser user;
   Form1& f = user.form1();
-  f.Text1.type("2");
+  test::type(f.Text1, "2");
   user.dialogs.answer(MessageAnswer::No);
   f.Command1.click();
   user.time.advance(30'000);

@@ -41,12 +41,8 @@ void requireGoesOff(Harness& app, const TimeOfDay& target, bool shutsDown) {
 }
 
 }  // namespace
-}  // namespace reminder::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace reminder;
-  using namespace reminder::fuzz;
-  FuzzedDataProvider in(data, size);
+void fuzzOne(FuzzedDataProvider& in) {
   Harness app(anyTimeStyle(in), anyTimeOfDay(in));
   app.program.start();
   app.time.advance(100);
@@ -59,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   requireInvariants(app, false);
 
   const std::optional<std::string> before = pressStart(app, f.Command2, answer);
-  if (!before) return 0;
+  if (!before) return;
   if (f.Text3.text().empty()) {
     requireRefused(app, *before, kRefusal);
-    return 0;
+    return;
   }
   const std::optional<TimeOfDay> target = app.regional.parseTime(f.Text3.text());
   require(target.has_value(), "the target is a text the clock shows");
@@ -70,5 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   requireInvariants(app, false);
   requireEnteredTime(app, *target);
   requireGoesOff(app, *target, answer == MessageAnswer::Yes);
-  return 0;
 }
+
+}  // namespace reminder::fuzz

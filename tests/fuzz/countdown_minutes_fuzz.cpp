@@ -64,12 +64,8 @@ void runCountdown(FuzzedDataProvider& in, Harness& app, double minutes) {
 }
 
 }  // namespace
-}  // namespace reminder::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace reminder;
-  using namespace reminder::fuzz;
-  FuzzedDataProvider in(data, size);
+void fuzzOne(FuzzedDataProvider& in) {
   Harness app;
   app.program.start();
   Form1& f = app.form1();
@@ -79,10 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string minutes = f.Text1.text();
   const std::optional<std::string> before = pressStart(app, f.Command1, answer);
-  if (!before) return 0;
+  if (!before) return;
   if (!f.Text8.visible()) {
     requireRefused(app, *before, kRefusal);
-    return 0;
+    return;
   }
   const std::optional<double> value = app.settings.toNumber(minutes);
   require(value && std::trunc(*value) == *value && *value >= 1 && *value <= countdown::kMostMinutes,
@@ -91,5 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(f.Label15.caption() == "Time Set to " + minutes + " Minute", "the set time is shown");
   requireInvariants(app);
   runCountdown(in, app, *value);
-  return 0;
 }
+
+}  // namespace reminder::fuzz

@@ -4,6 +4,7 @@
 // with the input kept when something that must hold does not.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -34,8 +35,7 @@ inline void requireInvariants(Harness& app, bool settled = true) {
 // A refused entry shows its one message and leaves every window exactly as it was.
 inline void requireRefused(Harness& app, const std::string& windowsBefore, const Message& message) {
   require(app.dialogs.shown() == std::vector<Message>{message}, "refused with its message");
-  require(test::describeWindows(app.program.windows()) == windowsBefore,
-          "a refused entry changes nothing");
+  require(test::describeWindows(app) == windowsBefore, "a refused entry changes nothing");
 }
 
 // Presses a Start button with `answer` waiting for its question, and gives the windows as
@@ -44,11 +44,11 @@ inline void requireRefused(Harness& app, const std::string& windowsBefore, const
 inline std::optional<std::string> pressStart(Harness& app, CommandButton& start,
                                              MessageAnswer answer) {
   const bool usable = start.enabled();
-  std::string before = test::describeWindows(app.program.windows());
+  std::string before = test::describeWindows(app);
   app.dialogs.answer(answer);
   start.click();
   if (usable) return before;
-  require(test::describeWindows(app.program.windows()) == before && app.dialogs.shown().empty(),
+  require(test::describeWindows(app) == before && app.dialogs.shown().empty(),
           "a disabled Start does nothing");
   return std::nullopt;
 }
@@ -57,7 +57,7 @@ inline std::optional<std::string> pressStart(Harness& app, CommandButton& start,
 inline void enter(FuzzedDataProvider& in, TextBox& field, std::size_t longest) {
   const std::string text = in.ConsumeRandomLengthString(longest);
   if (in.ConsumeBool()) {
-    field.type(text);
+    test::type(field, text);
   } else {
     field.userEdit(field.maxLength == 0 ? text : text.substr(0, field.maxLength));
   }
@@ -77,4 +77,14 @@ inline MessageAnswer anyAnswer(FuzzedDataProvider& in) {
   return in.ConsumeBool() ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+// One run of the target on the fuzzer's input; each target defines it.
+void fuzzOne(FuzzedDataProvider& in);
+
 }  // namespace reminder::fuzz
+
+// Each target is one source file, which includes this once: the entry point is defined here.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  reminder::fuzz::fuzzOne(in);
+  return 0;
+}

@@ -59,12 +59,8 @@ void requireSplitKeepsTheWords(const std::string& line) {
 }
 
 }  // namespace
-}  // namespace reminder::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace reminder;
-  using namespace reminder::fuzz;
-  FuzzedDataProvider in(data, size);
+void fuzzOne(FuzzedDataProvider& in) {
   Harness app;
   const bool backslash = in.ConsumeBool();
   plantFiles(app.files, backslash);
@@ -81,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string typed = in.ConsumeRandomLengthString(64);
   if (in.ConsumeBool()) {
-    f.Text1.type(typed);
+    test::type(f.Text1, typed);
   } else {
     f.Text1.userEdit(typed);
   }
@@ -102,5 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(app.form1().Label12.caption().empty(), "the choice is used up");
   requireInvariants(app);
   requireSplitKeepsTheWords(line);
-  return 0;
 }
+
+}  // namespace reminder::fuzz

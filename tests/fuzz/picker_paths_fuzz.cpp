@@ -116,12 +116,8 @@ void step(FuzzedDataProvider& in, Harness& app, const Tree& tree) {
 }
 
 }  // namespace
-}  // namespace reminder::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace reminder;
-  using namespace reminder::fuzz;
-  FuzzedDataProvider in(data, size);
+void fuzzOne(FuzzedDataProvider& in) {
   Harness app;
   const Tree tree = plantTree(in, app.files);
   app.program.start();
@@ -131,5 +127,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     requireListsFollowTheFolder(app, tree);
     requireInvariants(app);
   }
-  return 0;
 }
+
+}  // namespace reminder::fuzz

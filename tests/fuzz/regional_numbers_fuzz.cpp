@@ -21,7 +21,7 @@ void requireWrittenBack(const QtRegional& regional, double value) {
 void requireCountsDown(QtRegional& regional, const std::string& minutes) {
   Harness app(regional, {9, 0, 0, 0});
   app.program.start();
-  app.form1().Text1.type(minutes);
+  test::type(app.form1().Text1, minutes);
   app.dialogs.answer(MessageAnswer::No);
   app.form1().Command1.click();
   if (!app.form1().Text8.visible()) return;
@@ -37,16 +37,13 @@ void requireCountsDown(QtRegional& regional, const std::string& minutes) {
 }
 
 }  // namespace
-}  // namespace reminder::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace reminder;
-  using namespace reminder::fuzz;
-  FuzzedDataProvider in(data, size);
+void fuzzOne(FuzzedDataProvider& in) {
   QtRegional regional{QLocale(QString::fromLatin1(in.PickValueInArray(kLocales)))};
   const std::string text = in.ConsumeRemainingBytesAsString();
   const std::optional<double> value = regional.toNumber(text);
   if (value && std::isfinite(*value)) requireWrittenBack(regional, *value);
   if (text.size() <= 12) requireCountsDown(regional, text);
-  return 0;
 }
+
+}  // namespace reminder::fuzz

@@ -139,7 +139,7 @@ class Week {
   void startCountdown() {
     if (f().Text8.visible()) return;
     f().Text1.userEdit("");
-    f().Text1.type(std::array{"1", "2", "3", "5", "x"}[pick(5)]);
+    test::type(f().Text1, std::array{"1", "2", "3", "5", "x"}[pick(5)]);
     if (!f().Command1.enabled()) return;
     app.dialogs.answer(answer());
     f().Command1.click();
@@ -152,9 +152,9 @@ class Week {
     const std::int64_t at = (app.time.elapsed() + 8 * 3'600'000 + ahead) / kSecond % 86'400;
     const int hour = static_cast<int>(at / 3600);
     for (TextBox* field : {&f().Text5, &f().Text6, &f().Text7}) field->userEdit("");
-    f().Text5.type(std::to_string((hour + 11) % 12 + 1));
-    f().Text6.type(std::to_string(at / 60 % 60));
-    f().Text7.type(std::to_string(at % 60));
+    test::type(f().Text5, std::to_string((hour + 11) % 12 + 1));
+    test::type(f().Text6, std::to_string(at / 60 % 60));
+    test::type(f().Text7, std::to_string(at % 60));
     (hour < 12 ? f().Option1 : f().Option2).click();
     app.dialogs.answer(answer());
     f().Command2.click();

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <string>
 
 #include "behaviour/app/program.h"
 #include "support/fake_file_system.h"
@@ -12,6 +14,7 @@
 #include "support/recording_attention.h"
 #include "support/recording_starter.h"
 #include "support/scripted_dialogs.h"
+#include "support/typing.h"
 #include "support/virtual_time.h"
 
 namespace reminder::test {
@@ -48,7 +51,9 @@ class Harness {
   RecordingProgress progress;
   Platform platform{time,  time,  settings, dialogs,   commands, process,
                     files, power, time,     attention, progress};
-  Program program{platform};
+  // The names of the windows built so far (a window is built the first time it is asked for).
+  std::set<std::string> built;
+  Program program{platform, [this](Form& form) { built.insert(form.name()); }};
 
   Context& context() { return program.context(); }
   Form1& form1() { return program.windows().form1(); }

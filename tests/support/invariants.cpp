@@ -68,11 +68,10 @@ void alarm(Checker& check, Harness& app, Form1& f, bool settled) {
 }
 
 void statusLines(Checker& check, Harness& app, Form1& f) {
-  const Windows& windows = app.program.windows();
-  const bool runArmed = windows.form2Created() && app.form2().Check1.ticked();
+  const bool runArmed = app.built.contains("Form2") && app.form2().Check1.ticked();
   check.expect(f.Label12.caption() == (runArmed ? "Run " + app.form2().Text1.text() : ""),
                "the auto-run line names the program exactly while it is armed");
-  const bool closeArmed = windows.form3Created() && app.form3().Check5.ticked();
+  const bool closeArmed = app.built.contains("Form3") && app.form3().Check5.ticked();
   check.expect(f.Label17.caption() == (closeArmed ? "Close " + app.form3().Text1.text() : ""),
                "the auto-close line names the players exactly while armed");
 }
@@ -140,12 +139,12 @@ std::vector<std::string> brokenInvariants(Harness& app, bool settled) {
   return check.broken;
 }
 
-std::string describeWindows(Windows& windows) {
+std::string describeWindows(Harness& app) {
   std::ostringstream out;
-  describe(out, windows.form1());
-  if (windows.frmSplashCreated()) describe(out, windows.frmSplash());
-  if (windows.form2Created()) describe(out, windows.form2());
-  if (windows.form3Created()) describe(out, windows.form3());
+  describe(out, app.form1());
+  if (app.built.contains("frmSplash")) describe(out, app.splash());
+  if (app.built.contains("Form2")) describe(out, app.form2());
+  if (app.built.contains("Form3")) describe(out, app.form3());
   return out.str();
 }
 

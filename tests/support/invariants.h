@@ -17,6 +17,6 @@ namespace reminder::test {
 
 // Every property of every window built so far, as text: what a refused entry must leave
 // exactly as it was.
-[[nodiscard]] std::string describeWindows(Windows& windows);
+[[nodiscard]] std::string describeWindows(Harness& app);
 
 }  // namespace reminder::test

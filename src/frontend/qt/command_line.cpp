@@ -11,4 +11,11 @@ Argv splitCommandLine(std::string_view line) {
   return argv;
 }
 
+std::optional<ProcessCall> processCallOf(const Argv& argv) {
+  if (argv.empty()) return std::nullopt;
+  ProcessCall call{QString::fromStdString(argv.front()), {}};
+  for (std::size_t i = 1; i < argv.size(); ++i) call.arguments << QString::fromStdString(argv[i]);
+  return call;
+}
+
 }  // namespace reminder

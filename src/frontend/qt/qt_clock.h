@@ -1,20 +1,18 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QDateTime>
 
-#include "platform/clock.h"
+#include "platform/zoned_clock.h"
 
 namespace reminder {
 
-class QtClock final : public Clock {
- public:
-  [[nodiscard]] TimeOfDay now() const override;
-
+// The local time of day from Qt's epoch time and the offset of the zone Qt finds.
+class QtClock final : public ZonedClock {
  private:
-  // Looking the zone's offset up rereads the zone from disk; it only changes on a whole
-  // minute (daylight saving, a new zone chosen), so once a minute is enough.
-  mutable qint64 offsetMinute_ = -1;
-  mutable qint64 offsetMs_ = 0;
+  [[nodiscard]] std::int64_t utcMs() const override { return QDateTime::currentMSecsSinceEpoch(); }
+  [[nodiscard]] std::int64_t zoneOffsetMs(std::int64_t utcMs) const override {
+    return QDateTime::fromMSecsSinceEpoch(utcMs).offsetFromUtc() * 1000LL;
+  }
 };
 
 }  // namespace reminder

@@ -10,30 +10,27 @@ namespace reminder {
 
 namespace {
 
-StartOutcome startDetached(const QString& program, const QStringList& arguments) {
-  if (program.isEmpty()) return {false, "no program named"};
+StartOutcome startDetached(const std::optional<ProcessCall>& call) {
+  if (!call) return {false, kEmptyCommandLine};
+  if (call->program.isEmpty()) return {false, "no program named"};
   QProcess process;
-  process.setProgram(program);
-  process.setArguments(arguments);
+  process.setProgram(call->program);
+  process.setArguments(call->arguments);
   if (process.startDetached()) return {true, {}};
   return {false, process.errorString().toStdString()};
-}
-
-StartOutcome startArgv(const Argv& argv) {
-  QStringList arguments;
-  for (std::size_t i = 1; i < argv.size(); ++i) arguments << QString::fromStdString(argv[i]);
-  return startDetached(QString::fromStdString(argv.front()), arguments);
 }
 
 }  // namespace
 
 StartOutcome QtCommandStarter::start(const std::string& commandLine, WindowStyle /*style*/) {
-  if (const auto argv = translateSystemCommand(commandLine)) return startArgv(*argv);
+  if (const auto argv = translateSystemCommand(commandLine)) {
+    return startDetached(processCallOf(*argv));
+  }
   const QString line = QString::fromStdString(commandLine);
-  if (QFileInfo(line).isFile()) return startDetached(QFileInfo(line).absoluteFilePath(), {});
-  Argv argv = splitCommandLine(commandLine);
-  if (argv.empty()) return {false, "the command line is empty"};
-  return startArgv(argv);
+  if (QFileInfo(line).isFile()) {
+    return startDetached(ProcessCall{QFileInfo(line).absoluteFilePath(), {}});
+  }
+  return startDetached(processCallOf(splitCommandLine(commandLine)));
 }
 
 }  // namespace reminder

@@ -18,16 +18,14 @@ std::string lastLine(const QByteArray& output) {
 }  // namespace
 
 void QtProcessWatcher::run(const std::string& commandLine, EndHandler handler) {
-  const Argv argv = splitCommandLine(commandLine);
-  if (argv.empty()) {
-    QTimer::singleShot(0, [handler] { handler({false, -1, "the command line is empty"}); });
+  const std::optional<ProcessCall> call = processCallOf(splitCommandLine(commandLine));
+  if (!call) {
+    QTimer::singleShot(0, [handler] { handler({false, -1, kEmptyCommandLine}); });
     return;
   }
   auto* process = new QProcess(&processes_);
-  process->setProgram(QString::fromStdString(argv.front()));
-  QStringList arguments;
-  for (std::size_t i = 1; i < argv.size(); ++i) arguments << QString::fromStdString(argv[i]);
-  process->setArguments(arguments);
+  process->setProgram(call->program);
+  process->setArguments(call->arguments);
   process->setStandardOutputFile(QProcess::nullDevice());
   process->setStandardInputFile(QProcess::nullDevice());
 
@@ -64,7 +62,7 @@ void QtProcessWatcher::run(const std::string& commandLine, EndHandler handler) {
   // No answer within the bound is an answer too; the command is ended, so that it cannot act
   // after the program has said it did not.
   QTimer::singleShot(boundMs_, process,
-                     [process, report, program = argv.front(), bound = boundMs_] {
+                     [process, report, program = call->program.toStdString(), bound = boundMs_] {
                        report(noAnswer(program, bound));
                        process->kill();
                      });

@@ -1,14 +1,11 @@
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <cstdint>
 #include <map>
 #include <mutex>
 #include <thread>
+
+#include "frontend/win32/win32_headers.h"
 
 namespace reminder {
 

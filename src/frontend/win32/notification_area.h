@@ -1,13 +1,9 @@
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <string>
 #include <vector>
 
+#include "frontend/win32/win32_headers.h"
 #include "platform/attention.h"
 
 namespace reminder {

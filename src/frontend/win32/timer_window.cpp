@@ -50,10 +50,11 @@ void TimerWindow::received(UINT message, WPARAM id, LPARAM start) {
   const auto found = timers_.find(id);
   if (found == timers_.end()) return;  // the timer went before its tick arrived
   Win32Timer& timer = *found->second;
+  const auto startCount = static_cast<std::uint64_t>(start);
   if (message == kDueMessage) {
-    timer.due(start);
+    timer.woke(startCount);
   } else {
-    timer.heldBackDue(start);
+    timer.heldBackDue(startCount);
   }
 }
 

@@ -1,14 +1,10 @@
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <cstdint>
 #include <map>
 
 #include "frontend/win32/due_time_waiter.h"
+#include "frontend/win32/win32_headers.h"
 
 namespace reminder {
 

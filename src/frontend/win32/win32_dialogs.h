@@ -1,12 +1,8 @@
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <functional>
 
+#include "frontend/win32/win32_headers.h"
 #include "platform/dialogs.h"
 
 namespace reminder {

@@ -1,13 +1,9 @@
 #include "frontend/win32/win32_process_watcher.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <system_error>
 
 #include "frontend/win32/message_window.h"
+#include "frontend/win32/win32_headers.h"
 #include "system/windows/process_start.h"
 
 namespace reminder {

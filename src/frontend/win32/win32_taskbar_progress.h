@@ -1,9 +1,6 @@
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "frontend/win32/win32_headers.h"
 // windows.h first.
 #include <shobjidl.h>
 

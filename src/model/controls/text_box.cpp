@@ -14,14 +14,6 @@ void TextBox::userEdit(std::string text) {
   setText(std::move(text));
 }
 
-void TextBox::type(std::string_view characters) {
-  for (const char c : characters) {
-    if (!acceptsTyping()) return;
-    if (maxLength != 0 && text_.size() >= maxLength) return;
-    setText(text_ + c);
-  }
-}
-
 void TextBox::setLocked(bool locked) {
   if (locked_ == locked) return;
   locked_ = locked;

@@ -20,9 +20,6 @@ class TextBox final : public Control {
 
   // The user typed, leaving `text` in the field (the view has applied MaxLength already).
   void userEdit(std::string text);
-  // Types `characters` one at a time at the end of the field, as a user would: each
-  // keystroke that the field accepts raises Change.
-  void type(std::string_view characters);
   [[nodiscard]] bool acceptsTyping() const { return enabled() && visible() && !locked_; }
 
   [[nodiscard]] bool locked() const { return locked_; }

@@ -22,10 +22,6 @@ class Windows {
   Form2& form2() { return get(form2_); }
   Form3& form3() { return get(form3_); }
 
-  [[nodiscard]] bool form2Created() const { return form2_ != nullptr; }
-  [[nodiscard]] bool form3Created() const { return form3_ != nullptr; }
-  [[nodiscard]] bool frmSplashCreated() const { return frmSplash_ != nullptr; }
-
  private:
   template <typename W>
   W& get(std::unique_ptr<W>& slot) {

@@ -5,19 +5,14 @@
 #endif
 #include <windows.h>
 
+#include "platform/floor_div.h"
 #include "system/windows/precise_time.h"
 
 namespace reminder {
 
 namespace {
 
-constexpr std::int64_t kMsPerMinute = 60LL * 1000;
-constexpr std::int64_t kMsPerDay = 24LL * 60 * kMsPerMinute;
 constexpr std::int64_t kFileTicksPerMs = 10'000;
-
-std::int64_t floorDiv(std::int64_t value, std::int64_t divisor) {
-  return value / divisor - static_cast<std::int64_t>(value % divisor < 0);
-}
 
 FILETIME fileTimeOf(std::int64_t unixMs) {
   const auto ticks = static_cast<std::uint64_t>(unixMs * kFileTicksPerMs + kFileTimeAtUnixEpoch);
@@ -30,8 +25,13 @@ std::int64_t unixMsOf(const FILETIME& time) {
   return (ticks - kFileTimeAtUnixEpoch) / kFileTicksPerMs;
 }
 
-// How far the local time is ahead of UTC at `unixMs`, with that day's daylight saving.
-std::int64_t zoneOffsetMs(std::int64_t unixMs) {
+}  // namespace
+
+std::int64_t WindowsClock::utcMs() const {
+  return floorDiv(utcMicroseconds(), 1000);
+}
+
+std::int64_t WindowsClock::zoneOffsetMs(std::int64_t unixMs) const {
   const FILETIME utcFile = fileTimeOf(unixMs);
   SYSTEMTIME utc;
   SYSTEMTIME local;
@@ -42,20 +42,6 @@ std::int64_t zoneOffsetMs(std::int64_t unixMs) {
     return 0;
   }
   return unixMsOf(localFile) - unixMs;
-}
-
-}  // namespace
-
-TimeOfDay WindowsClock::now() const {
-  const std::int64_t utcMs = floorDiv(utcMicroseconds(), 1000);
-  const std::int64_t minute = floorDiv(utcMs, kMsPerMinute);
-  if (minute != offsetMinute_) {
-    offsetMs_ = zoneOffsetMs(minute * kMsPerMinute);
-    offsetMinute_ = minute;
-  }
-  const std::int64_t localMs = utcMs + offsetMs_;
-  const auto msOfDay = static_cast<int>(localMs - floorDiv(localMs, kMsPerDay) * kMsPerDay);
-  return {msOfDay / 3'600'000, msOfDay / 60'000 % 60, msOfDay / 1000 % 60, msOfDay % 1000};
 }
 
 }  // namespace reminder

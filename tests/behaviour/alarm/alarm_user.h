@@ -15,9 +15,9 @@ struct AlarmUser : Harness {
 
   void enter(std::string_view hour, std::string_view minute, std::string_view second,
              OptionButton Form1::*choice = nullptr) {
-    form1().Text5.type(hour);
-    form1().Text6.type(minute);
-    form1().Text7.type(second);
+    test::type(form1().Text5, hour);
+    test::type(form1().Text6, minute);
+    test::type(form1().Text7, second);
     if (choice != nullptr) (form1().*choice).click();
   }
 

@@ -15,7 +15,7 @@ TEST_F(ShellTest, StartUpShowsTheMainWindowWithTheSwitchOffAndTheClockTicking) {
   EXPECT_TRUE(f.visible());
   EXPECT_EQ(f.Label11.caption(), "Auto Shutdown Is Off");
   EXPECT_EQ(f.Timer2.interval(), 100);
-  EXPECT_FALSE(app.program.windows().form2Created());
+  EXPECT_FALSE(app.built.contains("Form2"));
   EXPECT_EQ(f.Label5.caption(), "");
 
   app.time.advance(100);

@@ -54,7 +54,7 @@ TEST_F(CountdownTest, YesTurnsAutoShutdownOnAfterTheInformationBox) {
     EXPECT_FALSE(form().Timer4.enabled());
     return MessageAnswer::Ok;
   });
-  form().Text1.type("5");
+  test::type(form().Text1, "5");
   form().Command1.click();
 
   EXPECT_EQ(app.dialogs.last(),

@@ -81,9 +81,9 @@ TEST_F(SuspendTest, TheIndicatorsTimersDoNotCatchUp) {
 // The alarm follows the wall clock, which a suspend moves on: an alarm whose second was slept
 // through goes off once, late, right after the resume.
 TEST_F(SuspendTest, AnAlarmSleptThroughGoesOffOnceRightAfterTheResume) {
-  form().Text5.type("9");
-  form().Text6.type("05");
-  form().Text7.type("00");
+  test::type(form().Text5, "9");
+  test::type(form().Text6, "05");
+  test::type(form().Text7, "00");
   form().Option1.click();
   app.dialogs.answer(MessageAnswer::No);
   form().Command2.click();

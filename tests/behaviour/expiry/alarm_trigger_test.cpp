@@ -132,7 +132,7 @@ TEST(AlarmTriggerTest, WithAutoShutdownOnTheAlarmShutsDownAndNothingElseRuns) {
 TEST(AlarmTriggerTest, ACountdownAndAnAlarmEndOneAfterTheOtherWithoutResettingEachOther) {
   AlarmUser user;
   Form1& f = user.form1();
-  f.Text1.type("1");
+  test::type(f.Text1, "1");
   user.dialogs.answer(MessageAnswer::No);
   f.Command1.click();
   user.enter("9", "00", "30", &Form1::Option1);

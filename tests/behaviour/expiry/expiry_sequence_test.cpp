@@ -31,7 +31,7 @@ TEST_F(ExpirySequenceTest, AutoShutdownStartsTheShutdownAndEndsWithNothingElse) 
   EXPECT_TRUE(app.commands.started().empty());
   EXPECT_EQ(afterwards, 0);
   EXPECT_FALSE(app.form2().Timer1.enabled());
-  EXPECT_FALSE(app.program.windows().frmSplashCreated());
+  EXPECT_FALSE(app.built.contains("frmSplash"));
   EXPECT_TRUE(app.dialogs.shown().empty());
 }
 

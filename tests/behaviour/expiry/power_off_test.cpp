@@ -24,9 +24,9 @@ class PowerOffTest : public CountdownTest {
   }
 
   void armAlarm(const char* second) {
-    form().Text5.type("9");
-    form().Text6.type("00");
-    form().Text7.type(second);
+    test::type(form().Text5, "9");
+    test::type(form().Text6, "00");
+    test::type(form().Text7, second);
     form().Option1.click();
     app.dialogs.answer(MessageAnswer::Yes);
     form().Command2.click();
@@ -44,7 +44,7 @@ TEST_F(PowerOffTest, RefusedTheUserIsToldWhyThenRemindedInTheUsualOrderThenTheCo
   app.power.answer(kRefused);
   std::vector<std::string> seen;
   app.dialogs.whileOpen([&](const Message& m) {
-    seen.push_back(m.prompt + (app.program.windows().frmSplashCreated() ? " +window" : "") +
+    seen.push_back(m.prompt + (app.built.contains("frmSplash") ? " +window" : "") +
                    (app.form2().Timer1.enabled() ? " +autorun" : "") +
                    (app.commands.started().empty() ? "" : " +closed"));
     EXPECT_TRUE(ticking()) << "reset before " << m.prompt;
@@ -109,7 +109,7 @@ TEST_F(PowerOffTest, AcceptedLateTheProgramEndsThenWithNothingElseRun) {
   EXPECT_TRUE(app.dialogs.shown().empty());
   EXPECT_TRUE(app.commands.started().empty());
   EXPECT_FALSE(app.form2().Timer1.enabled());
-  EXPECT_FALSE(app.program.windows().frmSplashCreated());
+  EXPECT_FALSE(app.built.contains("frmSplash"));
 }
 
 TEST_F(PowerOffTest, ExitStillEndsTheProgramWhileTheAnswerIsAwaited) {

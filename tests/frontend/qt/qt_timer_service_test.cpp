@@ -1,8 +1,8 @@
-// The real timer service on Qt's event loop. A clock timer ticks at once (on the next multiple
-// of its interval), then once as each second of the wall clock begins, and the ticks that fall
-// due while its call still waits in a modal box come as one, right after it returns.
-// The bounds are wide on purpose: they catch a tick before its second or far into it, ten
-// ticks a second, or a tick re-entered, not the jitter of a busy machine.
+// The real timer service on Qt's event loop: its wakes and its wall clock put a clock timer's
+// first tick on the next multiple of its interval, then one tick as each second begins (the
+// rules themselves are tested in virtual time, tests/platform/scheduled_timer_test.cpp).
+// The bounds are wide on purpose: they catch a tick before its second or far into it, or ten
+// ticks a second, not the jitter of a busy machine.
 #include "frontend/qt/qt_timer_service.h"
 
 #include <gtest/gtest.h>
@@ -76,53 +76,6 @@ TEST_F(QtTimerServiceTest, AClockTimerTicksAtOnceThenOnceAsEachSecondBegins) {
   expectOnePerSecondAtItsStart(ticks);
   // Four ticks in about four seconds: none left out on a machine that is not stalled.
   EXPECT_LE(ticks.back() / kMsPerSecond - ticks.front() / kMsPerSecond, 5);
-}
-
-TEST_F(QtTimerServiceTest, TicksDueWhileOneWaitsInAModalBoxComeAsOneRightAfterIt) {
-  std::vector<qint64> ticks;
-  bool inside = false;
-  int reentered = 0;
-  qint64 returned = 0;
-  std::unique_ptr<PlatformTimer> timer;
-  timer = service.create([&] {
-    reentered += static_cast<int>(inside);
-    ticks.push_back(wallMs());
-    if (ticks.size() > 1) return;
-    // The modal box: a nested event loop over the start of the next two seconds.
-    inside = true;
-    const qint64 until = (ticks.front() / kMsPerSecond + 2) * kMsPerSecond + 100;
-    runUntil([&] { return wallMs() >= until; });
-    inside = false;
-    returned = wallMs();
-  });
-  timer->startOnClock(100);
-  ASSERT_TRUE(runUntil([&] { return ticks.size() == 3; }));
-  timer->stop();
-
-  EXPECT_EQ(reentered, 0);
-  ASSERT_GT(returned, 0);
-  EXPECT_GE(ticks[1], returned);
-  EXPECT_LT(ticks[1] - returned, kLatestIntoItsSecondMs) << "held back, not the next second's";
-  expectOnePerSecondAtItsStart(ticks);
-}
-
-TEST_F(QtTimerServiceTest, AnIntervalTimerIsNotReenteredWhileOneWaitsAndTicksOnAfterwards) {
-  int calls = 0;
-  int reentered = 0;
-  bool inside = false;
-  const auto timer = service.create([&] {
-    reentered += static_cast<int>(inside);
-    if (++calls > 1) return;
-    // The box stays up for ten of the timer's intervals.
-    inside = true;
-    const qint64 until = wallMs() + 200;
-    runUntil([&] { return wallMs() >= until; });
-    inside = false;
-  });
-  timer->start(20);
-  ASSERT_TRUE(runUntil([&] { return calls >= 3; }));
-  timer->stop();
-  EXPECT_EQ(reentered, 0);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST(RegionalNumbersTest, ACountdownEndsUnderEveryLocale) {
     QtRegional regional{QLocale(QString::fromLatin1(name))};
     Harness app(regional, {9, 0, 0, 0});
     app.program.start();
-    app.form1().Text1.type("1");
+    test::type(app.form1().Text1, "1");
     app.dialogs.answer(MessageAnswer::No);
     app.form1().Command1.click();
     app.time.advance(60'000);

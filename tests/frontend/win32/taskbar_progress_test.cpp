@@ -11,6 +11,23 @@
 namespace reminder {
 namespace {
 
+// The name of each state the task bar knows, so that a slip to any other shows as itself.
+std::string stateName(TBPFLAG state) {
+  switch (state) {
+    case TBPF_NOPROGRESS:
+      return "none";
+    case TBPF_INDETERMINATE:
+      return "indeterminate";
+    case TBPF_NORMAL:
+      return "normal";
+    case TBPF_ERROR:
+      return "error";
+    case TBPF_PAUSED:
+      return "paused";
+  }
+  return "state " + std::to_string(static_cast<int>(state));
+}
+
 // Notes the values and states it is given ("3/60", "normal", "paused", "none").
 class RecordingTaskbar final : public ITaskbarList3 {
  public:
@@ -19,7 +36,7 @@ class RecordingTaskbar final : public ITaskbarList3 {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetProgressState(HWND, TBPFLAG state) override {
-    calls.emplace_back(state == TBPF_NORMAL ? "normal" : state == TBPF_PAUSED ? "paused" : "none");
+    calls.push_back(stateName(state));
     return S_OK;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }

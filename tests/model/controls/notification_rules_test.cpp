@@ -10,6 +10,7 @@
 #include "model/controls/label.h"
 #include "model/controls/option_button.h"
 #include "model/controls/text_box.h"
+#include "support/typing.h"
 
 namespace reminder {
 namespace {
@@ -113,7 +114,7 @@ TEST(NotificationRules, MenuCheckMarkAndVisibilityRaiseNothing) {
 TEST(NotificationRules, MaxLengthAndLockedLimitTypingButNotCode) {
   Window w;
   w.Text1.maxLength = 2;
-  w.Text1.type("123");
+  test::type(w.Text1, "123");
   EXPECT_EQ(w.Text1.text(), "12");
 
   w.Text1.setText("12345");
@@ -121,7 +122,7 @@ TEST(NotificationRules, MaxLengthAndLockedLimitTypingButNotCode) {
 
   w.Text1.setLocked(true);
   w.Text1.setText("");
-  w.Text1.type("7");
+  test::type(w.Text1, "7");
   w.Text1.userEdit("8");
   EXPECT_EQ(w.Text1.text(), "");
   w.Text1.setText("9");
@@ -132,7 +133,7 @@ TEST(NotificationRules, TypingRaisesChangeForEveryKeystroke) {
   Window w;
   std::vector<std::string> seen;
   w.Text1.onChange = [&] { seen.push_back(w.Text1.text()); };
-  w.Text1.type("05");
+  test::type(w.Text1, "05");
   EXPECT_EQ(seen, (std::vector<std::string>{"0", "05"}));
 }
 

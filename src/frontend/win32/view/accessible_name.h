@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "frontend/win32/view/win32_headers.h"
+#include "frontend/win32/win32_headers.h"
 
 namespace reminder::view {
 

@@ -7,7 +7,7 @@
 
 #include "frontend/shared/geometry.h"
 #include "frontend/win32/view/owned_objects.h"
-#include "frontend/win32/view/win32_headers.h"
+#include "frontend/win32/win32_headers.h"
 #include "model/controls/types.h"
 
 namespace reminder::view {

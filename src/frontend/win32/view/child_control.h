@@ -6,7 +6,7 @@
 
 #include "frontend/win32/view/appearance.h"
 #include "frontend/win32/view/owned_objects.h"
-#include "frontend/win32/view/win32_headers.h"
+#include "frontend/win32/win32_headers.h"
 #include "model/controls/control.h"
 
 namespace reminder {

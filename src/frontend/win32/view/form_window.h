@@ -8,7 +8,7 @@
 #include "frontend/win32/view/child_control.h"
 #include "frontend/win32/view/menu_bar.h"
 #include "frontend/win32/view/owned_objects.h"
-#include "frontend/win32/view/win32_headers.h"
+#include "frontend/win32/win32_headers.h"
 
 namespace reminder {
 class Form;

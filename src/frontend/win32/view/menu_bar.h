@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "frontend/win32/view/owned_objects.h"
-#include "frontend/win32/view/win32_headers.h"
+#include "frontend/win32/win32_headers.h"
 #include "model/controls/menu_item.h"
 
 namespace reminder::view {

@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "frontend/win32/view/win32_headers.h"
+#include "frontend/win32/win32_headers.h"
 
 namespace reminder::view {
 

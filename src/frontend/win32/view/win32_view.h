@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "frontend/win32/view/win32_headers.h"
+#include "frontend/win32/win32_headers.h"
 
 namespace reminder {
 class Form;

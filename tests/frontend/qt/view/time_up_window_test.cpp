@@ -6,6 +6,7 @@
 
 #include "behaviour/expiry/expiry_sequence.h"
 #include "frontend/qt/view/gui_fixture.h"
+#include "support/typing.h"
 
 namespace reminder::test {
 namespace {
@@ -43,7 +44,7 @@ TEST_F(TimeUpWindowTest, TheMainWindowMinimisedStaysSoAndTheNoticeShows) {
 }
 
 TEST_F(TimeUpWindowTest, AmAndPmAreAnnouncedAsOneChoiceOfRadioButtons) {
-  form1().Text5.type("9");  // a valid hour enables the choice
+  test::type(form1().Text5, "9");  // a valid hour enables the choice
   auto* am = widget<QAbstractButton>(form1(), "Option1");
   auto* pm = widget<QAbstractButton>(form1(), "Option2");
   QAccessibleInterface* amAccessible = QAccessible::queryAccessibleInterface(am);

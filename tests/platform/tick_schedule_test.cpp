@@ -1,6 +1,6 @@
 // The arithmetic of the timers' due times: repeating timers keep their rhythm, timers on the
 // clock keep to its multiples.
-#include "frontend/win32/timer_schedule.h"
+#include "platform/tick_schedule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// The Windows headers as every file of the view needs them: Windows 10's DPI functions, no
+// The Windows headers as every file of the front end needs them: Windows 10's DPI functions, no
 // min/max macros.
 #ifndef NOMINMAX
 #define NOMINMAX

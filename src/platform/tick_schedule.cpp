@@ -1,15 +1,8 @@
-#include "frontend/win32/timer_schedule.h"
+#include "platform/tick_schedule.h"
+
+#include "platform/floor_div.h"
 
 namespace reminder {
-
-namespace {
-
-std::int64_t multipleAfter(std::int64_t wall, std::int64_t interval) {
-  const std::int64_t floor = wall / interval - static_cast<std::int64_t>(wall % interval < 0);
-  return (floor + 1) * interval;
-}
-
-}  // namespace
 
 std::int64_t nextRepeatDue(std::int64_t due, std::int64_t interval, std::int64_t now) {
   const std::int64_t next = due + interval;
@@ -18,11 +11,11 @@ std::int64_t nextRepeatDue(std::int64_t due, std::int64_t interval, std::int64_t
 
 ClockStep clockStep(std::int64_t target, std::int64_t interval, std::int64_t wall,
                     std::int64_t earlyTolerance) {
-  // The counter the wait runs on and the wall clock may differ by a hair; the tick must not
+  // The clock the wait runs on and the wall clock may differ by a hair; the tick must not
   // come before its multiple, or the clock would show the old second.
   if (wall < target && target - wall <= earlyTolerance) return {false, target};
   // On time, late, or the clock set by hand either way: the first multiple still ahead.
-  return {true, multipleAfter(wall, interval)};
+  return {true, (floorDiv(wall, interval) + 1) * interval};
 }
 
 }  // namespace reminder
