@@ -10,6 +10,7 @@
 #include "support/fake_process.h"
 #include "support/fake_regional.h"
 #include "support/recording_attention.h"
+#include "support/recording_awake_hold.h"
 #include "support/recording_starter.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_time.h"
@@ -46,8 +47,9 @@ class Harness {
   FakePower power{time};
   RecordingAttention attention;
   RecordingProgress progress;
+  RecordingAwakeHold awake;
   Platform platform{time,  time,  settings, dialogs,   commands, process,
-                    files, power, time,     attention, progress};
+                    files, power, time,     attention, progress, awake};
   Program program{platform};
 
   Context& context() { return program.context(); }
