@@ -7,91 +7,70 @@ manager's of Plasma and Xfce (org.freedesktop.PowerManagement.Inhibit). Each rec
 an inhibitor, "caller gone" once the caller's bus name vanishes. Run as a script, it is the
 service (Debian's python3-gi)."""
 
-import argparse
 import pathlib
 import sys
 
-import e2e
-
-ARG = '<arg type="{}" direction="{}"/>'
+from fake_session_manager import FakeSessionManager
 
 
-def method(name, inputs, output=""):
-    args = "".join(ARG.format(t, "in") for t in inputs) + (ARG.format(output, "out") if output else "")
-    return f'<method name="{name}">{args}</method>'
+def method(name, inputs, output=None):
+    args = [f'<arg type="{t}" direction="in"/>' for t in inputs]
+    args += [f'<arg type="{output}" direction="out"/>'] if output else []
+    return f'<method name="{name}">{"".join(args)}</method>'
 
 
-PORTAL_REQUEST = "/org/freedesktop/portal/desktop/request/1_1/t"
-# Each stand-in's bus name, and its objects: path, interface, methods.
+REQUEST = "/org/freedesktop/portal/desktop/request/1_1/t"
+# Each stand-in's bus name; its objects (path, interface, methods); what an Inhibit call asked
+# for (the flags where there are any, and the reason); its answer.
 SERVICES = {
     "portal": ("org.freedesktop.portal.Desktop", [
         ("/org/freedesktop/portal/desktop", "org.freedesktop.portal.Inhibit",
          method("Inhibit", ["s", "u", "a{sv}"], "o")),
-        (PORTAL_REQUEST, "org.freedesktop.portal.Request", method("Close", []))]),
+        (REQUEST, "org.freedesktop.portal.Request", method("Close", []))],
+        lambda _window, flags, options: f"{flags} {options['reason']}", ("(o)", (REQUEST,))),
     "gnome": ("org.gnome.SessionManager", [
         ("/org/gnome/SessionManager", "org.gnome.SessionManager",
-         method("Inhibit", ["s", "u", "s", "u"], "u") + method("Uninhibit", ["u"]))]),
+         method("Inhibit", ["s", "u", "s", "u"], "u") + method("Uninhibit", ["u"]))],
+        lambda _app, _xid, reason, flags: f"{flags} {reason}", ("(u)", (1,))),
     "power": ("org.freedesktop.PowerManagement", [
         ("/org/freedesktop/PowerManagement/Inhibit", "org.freedesktop.PowerManagement.Inhibit",
-         method("Inhibit", ["s", "s"], "u") + method("UnInhibit", ["u"]))]),
-}
-
-# What an Inhibit call asked for: the flags where there are any, and the reason.
-SAID = {
-    "portal": lambda _window, flags, options: f"{flags} {options['reason']}",
-    "gnome": lambda _app, _xid, reason, flags: f"{flags} {reason}",
-    "power": lambda _app, reason: reason,
+         method("Inhibit", ["s", "s"], "u") + method("UnInhibit", ["u"]))],
+        lambda _app, reason: reason, ("(u)", (1,))),
 }
 
 
-class FakeInhibitor:
+class FakeInhibitor(FakeSessionManager):
     def __init__(self, folder, service):
         self.record = pathlib.Path(folder) / f"{service}-inhibit.log"
         self.argv = [sys.executable, __file__, service, str(self.record)]
-
-    def __enter__(self):
-        self.service = e2e.start_service(self.argv, f"{self.record}.ready", "the inhibitor")
-        return self
-
-    def __exit__(self, *exc):
-        e2e.end(self.service)
-        return False
-
-    def calls(self):
-        return self.record.read_text().splitlines() if self.record.exists() else []
 
 
 def serve(service, record):
     from gi.repository import Gio, GLib
 
     bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    name, objects, said, answer = SERVICES[service]
     watched = set()
 
     def log(line):
         with open(record, "a") as out:
             out.write(line + "\n")
 
-    def vanished(_bus, _sender, _path, _interface, _signal, parameters):
-        _name, _old, new = parameters.unpack()
-        if not new:
-            log("caller gone")
-
-    def called(_bus, sender, _path, _interface, name, parameters, invocation):
+    def called(_bus, sender, _path, _interface, method_name, parameters, invocation):
         args = parameters.unpack()
-        if name == "Inhibit":
-            log("Inhibit " + SAID[service](*args))
-            if sender not in watched:
-                watched.add(sender)
-                bus.signal_subscribe("org.freedesktop.DBus", "org.freedesktop.DBus",
-                                     "NameOwnerChanged", "/org/freedesktop/DBus", sender,
-                                     Gio.DBusSignalFlags.NONE, vanished)
-            reply = GLib.Variant("(o)", (PORTAL_REQUEST,)) if service == "portal" else GLib.Variant("(u)", (1,))
-            invocation.return_value(reply)
+        if method_name != "Inhibit":
+            log(" ".join([method_name, *map(str, args)]))
+            invocation.return_value(None)
             return
-        log(" ".join([name, *map(str, args)]))
-        invocation.return_value(None)
+        log("Inhibit " + said(*args))
+        if sender not in watched:
+            watched.add(sender)
+            bus.signal_subscribe("org.freedesktop.DBus", "org.freedesktop.DBus",
+                                 "NameOwnerChanged", "/org/freedesktop/DBus", sender,
+                                 Gio.DBusSignalFlags.NONE,
+                                 lambda *signal: signal[-1].unpack()[2] or log("caller gone"))
+        invocation.return_value(GLib.Variant(*answer))
 
-    name, objects = SERVICES[service]
     for path, interface, methods in objects:
         xml = f'<node><interface name="{interface}">{methods}</interface></node>'
         bus.register_object(path, Gio.DBusNodeInfo.new_for_xml(xml).interfaces[0], called)
@@ -102,7 +81,4 @@ def serve(service, record):
 
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser()
-    parser.add_argument("service", choices=SERVICES)
-    parser.add_argument("record")
-    serve(**vars(parser.parse_args()))
+    serve(*sys.argv[1:])
