@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/attention.h"
+#include "platform/awake_hold.h"
 #include "platform/clock.h"
 #include "platform/command_starter.h"
 #include "platform/dialogs.h"
@@ -27,6 +28,7 @@ struct Platform {
   MonotonicClock& monotonic;  // counts the computer's sleep, unlike `timers`
   Attention& attention;
   TaskbarProgress& progress;
+  AwakeHold& awake;
 };
 
 }  // namespace reminder

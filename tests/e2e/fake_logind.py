@@ -1,6 +1,8 @@
 """A stand-in for logind on a private system bus of its own: a dbus-daemon with a private
 configuration, and on it org.freedesktop.login1 answering CanPowerOff as told and recording
 every PowerOff call, which it accepts, refuses, or accepts after 5 s. Nothing is powered off.
+An Inhibit call gets the end of a pipe, which holds the lock until every copy is closed, as
+logind's does; inhibitions() tells the calls and the releases.
 
     with FakeLogind(folder, power_off="yes", can_power_off="yes") as logind:
         env = {"DBUS_SYSTEM_BUS_ADDRESS": logind.address}
@@ -70,6 +72,12 @@ class FakeLogind:
         """The calls logind got, in order, e.g. "PowerOff false"."""
         return self.record.read_text().splitlines() if self.record.exists() else []
 
+    def inhibitions(self):
+        """The Inhibit calls, e.g. "Inhibit idle block Time Set to 5 Minute", and "released"
+        where the lock's every copy was closed."""
+        record = pathlib.Path(f"{self.record}.inhibit")
+        return record.read_text().splitlines() if record.exists() else []
+
     def power_off_callers(self):
         """The names of the programs that called PowerOff, in order."""
         callers = pathlib.Path(f"{self.record}.callers")
@@ -114,6 +122,24 @@ def serve(args):
                 GLib.timeout_add(SLOW_ANSWER_MS, lambda: reply() and False)
             else:
                 reply()
+
+        @dbus.service.method("org.freedesktop.login1.Manager", in_signature="ssss",
+                             out_signature="h")
+        def Inhibit(self, what, _who, why, mode):
+            with open(args.record + ".inhibit", "a") as log:
+                log.write(f"Inhibit {what} {mode} {why}\n")
+            held, given = os.pipe()
+
+            def released(*_):
+                with open(args.record + ".inhibit", "a") as log:
+                    log.write("released\n")
+                os.close(held)
+                return False
+
+            GLib.io_add_watch(held, GLib.IO_HUP | GLib.IO_ERR, released)
+            lock = dbus.types.UnixFd(given)  # a copy of its own goes out with the answer
+            os.close(given)
+            return lock
 
     name = dbus.service.BusName("org.freedesktop.login1", bus)
     Manager(bus, "/org/freedesktop/login1")

@@ -110,6 +110,7 @@ class Week {
     app.commands.clear();
     app.attention.clear();
     app.progress.events.clear();
+    app.awake.events.clear();
     ++steps;
   }
 

@@ -12,6 +12,7 @@
 #include "support/fake_process.h"
 #include "support/fake_regional.h"
 #include "support/recording_attention.h"
+#include "support/recording_awake_hold.h"
 #include "support/recording_starter.h"
 #include "support/scripted_dialogs.h"
 #include "support/typing.h"
@@ -49,8 +50,9 @@ class Harness {
   FakePower power{time};
   RecordingAttention attention;
   RecordingProgress progress;
+  RecordingAwakeHold awake;
   Platform platform{time,  time,  settings, dialogs,   commands, process,
-                    files, power, time,     attention, progress};
+                    files, power, time,     attention, progress, awake};
   // The names of the windows built so far (a window is built the first time it is asked for).
   std::set<std::string> built;
   Program program{platform, [this](Form& form) { built.insert(form.name()); }};

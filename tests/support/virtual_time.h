@@ -15,8 +15,8 @@ namespace reminder::test {
 // A tick held back while its previous one runs comes right after it, as every platform's
 // does (see timer_service.h). A timer started
 // on the clock ticks on the clock's multiples of its interval, found afresh at each tick.
-// A suspend moves the clock and the monotonic clock on while the timers stand still, as
-// the event loop's timers do on Linux.
+// A suspend moves the clock and the monotonic clock on while the timers and the time awake
+// stand still, as the event loop's timers do on Linux.
 class VirtualTime final : public TimerService, public Clock, public MonotonicClock {
  public:
   explicit VirtualTime(TimeOfDay start = {9, 0, 0, 0});
@@ -25,6 +25,7 @@ class VirtualTime final : public TimerService, public Clock, public MonotonicClo
   [[nodiscard]] std::unique_ptr<PlatformTimer> create(std::function<void()> tick) override;
   [[nodiscard]] TimeOfDay now() const override;
   [[nodiscard]] std::int64_t nowMs() const override { return now_ + slept_; }
+  [[nodiscard]] std::int64_t awakeMs() const override { return now_; }
 
   // Lets `ms` milliseconds pass, firing every tick that falls due meanwhile.
   void advance(std::int64_t ms);

@@ -2,6 +2,7 @@
 
 #include "behaviour/alarm/alarm_entry.h"
 #include "behaviour/alarm/clock.h"
+#include "behaviour/awake/keep_awake.h"
 #include "behaviour/options/auto_shutdown.h"
 
 namespace reminder::alarm {
@@ -48,6 +49,7 @@ void Command2_Click(Context& context) {
   autoshutdown::AskAtStart(context, autoShutdownNotice(f.Text3.text()));
   f.Option1.setEnabled(false);
   f.Option2.setEnabled(false);
+  awake::KeepAwakeWhileSet(context);
 }
 
 void Command3_Click(Context& context) {
@@ -61,6 +63,7 @@ void Command3_Click(Context& context) {
   f.Text5.setEnabled(true);
   f.Text6.setEnabled(true);
   f.Text7.setEnabled(true);
+  awake::KeepAwakeWhileSet(context);
 }
 
 void CancelButtonHousekeeping(Context& context) {

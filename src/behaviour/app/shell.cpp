@@ -27,7 +27,11 @@ void Minimize_Click(Context& context) {
 void Exit_Click(Context& context) {
   const MessageAnswer answer =
       context.platform.dialogs.show({kExitQuestion, "Exit", MessageButtons::YesNo});
-  if (answer == MessageAnswer::Yes) context.platform.process.endNow();
+  if (answer == MessageAnswer::Yes) {
+    // The system lets go with the process too; letting go first leaves no doubt.
+    context.platform.awake.release();
+    context.platform.process.endNow();
+  }
   context.windows.form1().show();
 }
 

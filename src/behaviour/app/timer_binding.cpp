@@ -4,6 +4,14 @@
 
 namespace reminder {
 
+namespace {
+
+// A late tick or a stalled machine moves both clocks alike; a sleep moves only the one that
+// counts it. Less than this is the clocks' own rounding.
+constexpr std::int64_t kShortestSleepMs = 2000;
+
+}  // namespace
+
 void TimerBinding::bind(Form& form) {
   for (Timer* timer : form.timers()) {
     Driven& driven = *driven_.emplace_back(std::make_unique<Driven>());
@@ -23,6 +31,7 @@ void TimerBinding::sync(Driven& driven) {
   ++driven.run;
   driven.startedAt = clock_.nowMs();
   driven.fired = 0;
+  driven.slept = slept();
   if (timer.onClock) {
     driven.driver->startOnClock(timer.interval());
   } else {
@@ -32,6 +41,9 @@ void TimerBinding::sync(Driven& driven) {
 
 void TimerBinding::tick(Driven& driven) {
   Timer& timer = *driven.timer;
+  const std::int64_t sleptNow = slept();
+  timer.afterSleep = sleptNow - driven.slept >= kShortestSleepMs;
+  driven.slept = sleptNow;
   if (!timer.catchesUp) {
     timer.fire();
     return;

@@ -13,7 +13,8 @@ namespace reminder {
 // Drives the timers of the windows with the platform's timer service: a timer ticks while
 // it is enabled with a non-zero interval, and restarts when its interval changes. A timer
 // that catches up is fired once for every interval passed on the monotonic clock since it
-// was started, so ticks slept through or delivered late are made up at the next one.
+// was started, so ticks slept through or delivered late are made up at the next one. Each
+// tick tells its timer whether the computer slept since the previous one.
 class TimerBinding {
  public:
   TimerBinding(TimerService& service, const MonotonicClock& clock)
@@ -27,10 +28,12 @@ class TimerBinding {
     std::uint64_t run = 0;       // counts the starts, to tell a restart within a tick
     std::int64_t startedAt = 0;  // on the monotonic clock
     std::int64_t fired = 0;      // ticks handled since
+    std::int64_t slept = 0;      // the time slept, at the start or the last tick
   };
 
   void sync(Driven& driven);
   void tick(Driven& driven);
+  [[nodiscard]] std::int64_t slept() const { return clock_.nowMs() - clock_.awakeMs(); }
 
   TimerService& service_;
   const MonotonicClock& clock_;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "behaviour/awake/keep_awake.h"
 #include "behaviour/options/auto_shutdown.h"
 
 namespace reminder::countdown {
@@ -95,6 +96,7 @@ void Command1_Click(Context& context) {
   for (const auto timer : kTimers) (form.*timer).setEnabled(true);
   form.Text8.setVisible(true);
   showProgress(context);
+  awake::KeepAwakeWhileSet(context);
 }
 
 void Command4_Click(Context& context) {
@@ -111,6 +113,7 @@ void Command4_Click(Context& context) {
   form.Command1.setEnabled(false);
   form.Command4.setEnabled(false);
   stopTicking(form);
+  awake::KeepAwakeWhileSet(context);
 }
 
 void Timer3_Timer(Context& context) {

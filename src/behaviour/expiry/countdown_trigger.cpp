@@ -1,5 +1,6 @@
 #include "behaviour/expiry/countdown_trigger.h"
 
+#include "behaviour/awake/keep_awake.h"
 #include "behaviour/countdown/countdown.h"
 #include "behaviour/expiry/expiry_sequence.h"
 
@@ -15,12 +16,17 @@ void Text1_Change(Context& context) {
   // on the way to "05", and must not shut the computer down.
   if (form.Text1.text() == "0" && countdown::running(form)) {
     context.platform.progress.showTimeUp();
-    RunExpirySequence(context, form.Label15.caption(), [&context] {
-      // A power-off may have been awaited meanwhile, and the countdown cancelled and started
-      // again: only the one that ended, standing at "0", is reset.
-      const Form1& now = context.windows.form1();
-      if (now.Text1.text() == "0" && countdown::running(now)) ResetCountdownAfterExpiry(context);
-    });
+    RunExpirySequence(
+        context, form.Label15.caption(),
+        [&context] {
+          // A power-off may have been awaited meanwhile, and the countdown cancelled and
+          // started again: only the one that ended, standing at "0", is reset.
+          const Form1& now = context.windows.form1();
+          if (now.Text1.text() == "0" && countdown::running(now)) {
+            ResetCountdownAfterExpiry(context);
+          }
+        },
+        form.Timer4.afterSleep);
   }
   // Start stays disabled for the whole run: pressing it again would restart the minute.
   if (countdown::running(form)) return;
@@ -33,6 +39,7 @@ void ResetCountdownAfterExpiry(Context& context) {
   form.Text1.setLocked(false);
   countdown::stopTicking(form);
   context.platform.progress.clear();
+  awake::KeepAwakeWhileSet(context);
 }
 
 }  // namespace reminder::expiry

@@ -1,5 +1,6 @@
 #include "behaviour/expiry/expiry_sequence.h"
 
+#include "behaviour/awake/keep_awake.h"
 #include "behaviour/expiry/shutdown_step.h"
 #include "behaviour/options/auto_close.h"
 #include "behaviour/options/auto_shutdown.h"
@@ -30,10 +31,14 @@ std::string closePlayers(Context& context) {
 }  // namespace
 
 void RunExpirySequence(Context& context, const std::string& whatEnded,
-                       const AfterExpiry& afterwards) {
+                       const AfterExpiry& afterwards, bool dueWhileAsleep) {
+  awake::KeepAwakeWhileSet(context);
   if (autoshutdown::isOn(context)) {
-    PowerOffOrRemind(context, whatEnded, afterwards);
-    return;
+    if (!dueWhileAsleep) {
+      PowerOffOrRemind(context, whatEnded, afterwards);
+      return;
+    }
+    context.platform.dialogs.show({kAsleepAtExpiry, "Information", MessageButtons::Ok});
   }
   RemindOfExpiry(context, whatEnded);
   afterwards();

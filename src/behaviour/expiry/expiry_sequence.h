@@ -12,6 +12,11 @@ namespace reminder::expiry {
 using AfterExpiry = std::function<void()>;
 
 inline constexpr const char* kAutoCloseTitle = "Auto Close Program";
+// Why an expiry with auto shutdown on did not power off: the user has just woken the computer
+// to use it.
+inline constexpr const char* kAsleepAtExpiry =
+    "The computer was asleep when the time was up, so it was not shut down./Komputer sedang "
+    "tidur saat waktu habis, jadi tidak dimatikan.";
 
 // What the user reads when the command closing these players could not be started.
 [[nodiscard]] std::string autoCloseFailedPrompt(const std::string& players);
@@ -21,9 +26,11 @@ inline constexpr const char* kAutoCloseTitle = "Auto Close Program";
 // notice, and runs `afterwards` once the user has dismissed its message box. A power-off is
 // asked for without waiting: `afterwards` then runs when the system has refused it, after
 // the reminder. `whatEnded` tells the desktop's notification what is up: the countdown's
-// "Time Set to 5 Minute", the alarm's time.
+// "Time Set to 5 Minute", the alarm's time. The computer stays awake no longer for what
+// ended. One that fell due while the computer slept (`dueWhileAsleep`) never shuts it down:
+// the user is told so, and reminded as without auto shutdown.
 void RunExpirySequence(Context& context, const std::string& whatEnded,
-                       const AfterExpiry& afterwards);
+                       const AfterExpiry& afterwards, bool dueWhileAsleep = false);
 
 // The steps after the shutdown: auto-run, auto-close and the Time Up notice.
 void RemindOfExpiry(Context& context, const std::string& whatEnded);

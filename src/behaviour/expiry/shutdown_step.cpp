@@ -15,6 +15,8 @@ std::string shutdownFailedPrompt(const std::string& reason) {
 
 void PowerOffOrRemind(Context& context, const std::string& whatEnded,
                       const AfterExpiry& afterwards) {
+  // Whatever else is set, a hold must not stand in the way of the program's own power-off.
+  context.platform.awake.release();
   context.platform.power.requestPowerOff(
       [&context, whatEnded, afterwards](const PowerOffVerdict& verdict) {
         if (verdict.accepted) context.platform.process.endNow();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "behaviour/app/program.h"
+#include "frontend/qt/freedesktop/desktop_awake_hold.h"
 #include "frontend/qt/freedesktop/freedesktop_attention.h"
 #include "frontend/qt/freedesktop/launcher_entry_progress.h"
 #include "frontend/qt/freedesktop/session_manager_power.h"
@@ -27,7 +28,8 @@ class DesktopProgram {
   DesktopProgram(const std::string& applicationName, const std::string& desktopFileName)
       : power_(watcher_, QString::fromStdString(desktopFileName)),
         attention_(applicationName, desktopFileName),
-        progress_(desktopFileName) {}
+        progress_(desktopFileName),
+        awake_(desktopFileName) {}
 
   void start() { program_.start(); }
   [[nodiscard]] Program& program() { return program_; }
@@ -47,8 +49,9 @@ class DesktopProgram {
   BootClock monotonic_;
   FreedesktopAttention attention_;
   LauncherEntryProgress progress_;
+  DesktopAwakeHold awake_;
   Platform platform_{timers_, clock_, regional_,  dialogs_,   commands_, process_,
-                     files_,  power_, monotonic_, attention_, progress_};
+                     files_,  power_, monotonic_, attention_, progress_, awake_};
   Program program_{platform_, [this](Form& form) { view_.render(form); }};
   EndWithTheSession sessionEnd_{process_};
 };

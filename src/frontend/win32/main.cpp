@@ -11,6 +11,7 @@
 #include "frontend/win32/win32_timer_service.h"
 #include "program_identity.h"
 #include "system/windows/wide_text.h"
+#include "system/windows/windows_awake_hold.h"
 #include "system/windows/windows_clock.h"
 #include "system/windows/windows_command_starter.h"
 #include "system/windows/windows_file_system.h"
@@ -40,8 +41,9 @@ int runProgram(HINSTANCE instance) {
   WindowsMonotonicClock monotonic;
   Win32Attention attention(notices);
   Win32TaskbarProgress progress;
+  WindowsAwakeHold awake;
   Platform platform{timers, clock, regional,  dialogs,   commands, process,
-                    files,  power, monotonic, attention, progress};
+                    files,  power, monotonic, attention, progress, awake};
 
   Program program(platform, [&view](Form& form) { view.render(form); });
   program.start();

@@ -36,6 +36,9 @@ class Timer {
   // Ticks once for every interval that really passed, the computer's sleep included: the first
   // tick after a suspend or a stall makes up the ticks that were missed, one after another.
   bool catchesUp = false;
+  // Set by what drives the timer for the tick under way: the computer slept since the
+  // previous tick (or the start), so this is the first tick after a wake-up.
+  bool afterSleep = false;
 
   void fire() {
     if (running() && onTimer) onTimer();

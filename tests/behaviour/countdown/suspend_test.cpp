@@ -54,12 +54,12 @@ TEST_F(SuspendTest, ACountdownWhoseEndFallsInTheSleepEndsRightAfterTheResume) {
   EXPECT_EQ(timeUps(), 1);  // the rest of the sleep is not counted into a new minute
 }
 
-// Waiting for a power-off's verdict, the countdown stands at "0" while the slept seconds
+// Waiting for a power-off's verdict, the countdown stands at "0" while the seconds slept
 // after its end are made up.
-TEST_F(SuspendTest, AnEndInTheSleepWithAutoShutdownAsksOnceAndCountsNoFurther) {
+TEST_F(SuspendTest, AnEndAwaitingAPowerOffAcrossASleepAsksOnceAndCountsNoFurther) {
   start("1", MessageAnswer::Yes);
   app.power.holdAnswers();
-  seconds(10);
+  seconds(60);
   app.time.suspend(5 * 60'000);
   seconds(1);
   EXPECT_EQ(app.power.requests(), 1);

@@ -12,6 +12,7 @@
 #include "support/fake_power.h"
 #include "support/fake_regional.h"
 #include "support/recording_attention.h"
+#include "support/recording_awake_hold.h"
 #include "support/recording_starter.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_time.h"
@@ -44,8 +45,9 @@ class GuiTest : public ::testing::Test {
   FakePower power{time};
   RecordingAttention attention;
   RecordingProgress progress;
+  RecordingAwakeHold awake;
   Platform platform{time,  time,  regional, dialogs,   commands, process,
-                    files, power, time,     attention, progress};
+                    files, power, time,     attention, progress, awake};
   // Declared before the program, so the windows outlive the controls they show.
   view::QtView view;
   Program program{platform, [this](Form& form) { view.render(form); }};
