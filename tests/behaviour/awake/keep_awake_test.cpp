@@ -22,9 +22,9 @@ class KeepAwakeTest : public CountdownTest, public ::testing::WithParamInterface
       form().Command1.click();
       return;
     }
-    form().Text5.type("9");
-    form().Text6.type("01");
-    form().Text7.type("00");
+    test::type(form().Text5, "9");
+    test::type(form().Text6, "01");
+    test::type(form().Text7, "00");
     form().Option1.click();
     form().Command2.click();
   }
