@@ -1,15 +1,10 @@
-// The timers on a real message loop: ticks in order, none after a stop, none nested in a
-// call still running, and the clock's first tick at once, the others as each second begins.
+// The timers woken on a real message loop: ticks until stopped, none after a stop, a restart
+// or the timer's end. When a tick is due is the shared scheduler's, tested in virtual time.
 #include <gtest/gtest.h>
 
+#include "frontend/win32/win32_headers.h"
 #include "frontend/win32/win32_test_support.h"
 #include "frontend/win32/win32_timer_service.h"
-#include "system/windows/precise_time.h"
-
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
 
 namespace reminder {
 namespace {
@@ -60,28 +55,6 @@ TEST_F(TimerServiceTest, TicksAlreadyDueWhenTheTimerStopsOrRestartsAreDropped) {
   EXPECT_EQ(ticks, 0);
 }
 
-TEST_F(TimerServiceTest, ATickDueWhileItsCallWaitsInAModalLoopComesOnceAfterIt) {
-  int ticks = 0;
-  int depth = 0;
-  int deepest = 0;
-  int meanwhile = 0;
-  std::unique_ptr<PlatformTimer> other;
-  const auto timer = service_.create([&] {
-    ++ticks;
-    deepest = std::max(deepest, ++depth);
-    if (ticks == 1) {
-      // As a message box does: a loop of its own inside the tick, while ten ticks fall due.
-      other = yardstick(meanwhile, 5);
-      pumpMessagesUntil([&] { return meanwhile == 20; });
-      EXPECT_EQ(ticks, 1);
-    }
-    --depth;
-  });
-  timer->start(5);
-  pumpMessagesUntil([&] { return ticks == 2; });
-  EXPECT_EQ(deepest, 1);
-}
-
 TEST_F(TimerServiceTest, ATimerGoneBeforeItsTickArrivesIsNotCalled) {
   int ticks = 0;
   auto timer = service_.create([&] { ++ticks; });
@@ -92,23 +65,6 @@ TEST_F(TimerServiceTest, ATimerGoneBeforeItsTickArrivesIsNotCalled) {
   const auto other = yardstick(meanwhile);
   pumpMessagesUntil([&] { return meanwhile == 5; });
   EXPECT_EQ(ticks, 0);
-}
-
-TEST_F(TimerServiceTest, TicksOnTheClockComeAtOnceThenOnlyAsEachSecondBegins) {
-  std::vector<std::int64_t> ticks;
-  const auto timer = service_.create([&] { ticks.push_back(utcMicroseconds() / 1000); });
-  const std::int64_t started = utcMicroseconds() / 1000;
-  timer->startOnClock(100);
-  pumpMessagesUntil([&] { return ticks.size() == 4; });
-  // The first at the next tenth, so a clock shows the time as its window opens. After it, a
-  // tick that came early would find the second before its own, and the next tick that second
-  // again; one between seconds would be far into its second (the bounds leave room for a
-  // loaded machine). Late ticks may skip a second, but never repeat one.
-  EXPECT_LT(ticks[0] - started, 350);
-  for (std::size_t i = 1; i < ticks.size(); ++i) {
-    EXPECT_LT(ticks[i] % 1000, 250) << i;
-    EXPECT_GT(ticks[i] / 1000, ticks[i - 1] / 1000) << i;
-  }
 }
 
 }  // namespace
