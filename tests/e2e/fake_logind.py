@@ -1,6 +1,10 @@
 """A stand-in for logind on a private system bus of its own: a dbus-daemon with a private
-configuration, and on it org.freedesktop.login1 answering CanPowerOff as told and recording
-every PowerOff call, which it accepts, refuses, or accepts after 5 s. Nothing is powered off.
+configuration, and on it org.freedesktop.login1 answering CanPowerOff as told ("yes",
+"challenge", "inhibitor-blocked"...) and recording every PowerOff call, which it accepts,
+refuses ("error": authentication needed; "blocked": an inhibitor lock), or accepts after 5 s.
+Like logind, it hands out delay inhibitor locks (a pipe's end) and, once it accepts a
+PowerOff, says PrepareForShutdown(true), which is what a session manager waits for before it
+ends the session. Nothing is powered off.
 
     with FakeLogind(folder, power_off="yes", can_power_off="yes") as logind:
         env = {"DBUS_SYSTEM_BUS_ADDRESS": logind.address}
@@ -31,8 +35,12 @@ BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Config
 </busconfig>
 """
 SLOW_ANSWER_MS = 5000
-REFUSAL = ("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
-           "Interactive authentication required.")
+REFUSALS = {
+    "error": ("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
+              "Interactive authentication required."),
+    "blocked": ("org.freedesktop.login1.BlockedByInhibitorLock",
+                "Operation denied due to active block inhibitor"),
+}
 
 
 class FakeLogind:
@@ -85,20 +93,31 @@ def serve(args):
     DBusGMainLoop(set_as_default=True)
     bus = dbus.bus.BusConnection(args.address)
 
-    class Refused(dbus.DBusException):
-        _dbus_error_name = REFUSAL[0]
+    manager = "org.freedesktop.login1.Manager"
+    inhibitors = []  # the lock holders' ends stay open, as logind keeps its own
 
     def record(line):
         with open(args.record, "a") as log:
             log.write(line + "\n")
 
     class Manager(dbus.service.Object):
-        @dbus.service.method("org.freedesktop.login1.Manager", in_signature="", out_signature="s")
+        @dbus.service.method(manager, in_signature="", out_signature="s")
         def CanPowerOff(self):
             record("CanPowerOff")
             return args.can_power_off
 
-        @dbus.service.method("org.freedesktop.login1.Manager", in_signature="b",
+        @dbus.service.method(manager, in_signature="ssss", out_signature="h")
+        def Inhibit(self, what, who, why, mode):
+            record(f"Inhibit {what} {mode}")
+            ours, theirs = os.pipe()
+            inhibitors.append(ours)
+            return dbus.types.UnixFd(theirs)
+
+        @dbus.service.signal(manager, signature="b")
+        def PrepareForShutdown(self, start):
+            pass
+
+        @dbus.service.method(manager, in_signature="b",
                              out_signature="", async_callbacks=("reply", "error"),
                              sender_keyword="sender")
         def PowerOff(self, interactive, reply, error, sender):
@@ -108,12 +127,17 @@ def serve(args):
                                     (sender,))
             with open(args.record + ".callers", "a") as log:
                 log.write(pathlib.Path(f"/proc/{pid}/comm").read_text())
-            if args.power_off == "error":
-                error(Refused(REFUSAL[1]))
+            if args.power_off in REFUSALS:
+                name, message = REFUSALS[args.power_off]
+                error(dbus.DBusException(message, name=name))
             elif args.power_off == "slow":
-                GLib.timeout_add(SLOW_ANSWER_MS, lambda: reply() and False)
+                GLib.timeout_add(SLOW_ANSWER_MS, lambda: self.accept(reply) and False)
             else:
-                reply()
+                self.accept(reply)
+
+        def accept(self, reply):
+            reply()
+            self.PrepareForShutdown(True)
 
     name = dbus.service.BusName("org.freedesktop.login1", bus)
     Manager(bus, "/org/freedesktop/login1")
