@@ -20,7 +20,8 @@ from fake_session_manager import FakeSessionManager
 SESSION_NAME = "reminder-test"
 # The session's ends, as their logind callers are named (/proc/PID/comm, 15 characters).
 POWER_OFF_CALLERS = {"gnome": "gnome-session-b", "plasma": "plasma-shutdown",
-                     "mate": "mate-session", "xfce": "xfce4-session"}
+                     "mate": "mate-session", "cinnamon": "cinnamon-sessio",
+                     "xfce": "xfce4-session"}
 # xfce4-session's session of one client, which tells the session manager's address.
 XFCE_SESSION = """<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-session" version="1.0">
@@ -152,6 +153,21 @@ class Mate(DesktopSession):
                       "mate-session running")
 
 
+class Cinnamon(DesktopSession):
+    """cinnamon-session with openbox its only component."""
+    name = "cinnamon"
+
+    def start_session(self):
+        self.write(f"cinnamon-session/sessions/{SESSION_NAME}.session",
+                   "[Cinnamon Session]\nName=Reminder test\nRequiredComponents=openbox;\n",
+                   self.data)
+        self.run("cinnamon-session", f"--session={SESSION_NAME}")
+        self.wait_for(lambda: bus_call("--dest", "org.gnome.SessionManager", "--object-path",
+                                       "/org/gnome/SessionManager", "--method",
+                                       "org.gnome.SessionManager.CanShutdown"),
+                      "cinnamon-session running")
+
+
 class Plasma(DesktopSession):
     """KWin and ksmserver, with a program of the session that, asked before it ends, takes
     2 s and lets it go ("yes") or cancels it ("cancel")."""
@@ -184,4 +200,4 @@ class Xfce(DesktopSession):
         self.extra_env["SESSION_MANAGER"] = address.read_text().strip()
 
 
-DESKTOPS = {desktop.name: desktop for desktop in (Gnome, Mate, Plasma, Xfce)}
+DESKTOPS = {desktop.name: desktop for desktop in (Gnome, Mate, Cinnamon, Plasma, Xfce)}

@@ -8,7 +8,7 @@ failure box, then ends as for "yes". "cancel": the desktop's Cancel (GNOME's dia
 Plasma a program of the session that cancels when asked) brings the failure box, then the
 Time Up notice, and nothing is powered off.
 
-    real_session_test.py --binary B --tools T --out O --desktop gnome|plasma|mate|xfce
+    real_session_test.py --binary B --tools T --out O --desktop gnome|plasma|mate|cinnamon|xfce
                          --answer yes|slow|cancel"""
 
 import argparse
@@ -53,9 +53,10 @@ def test(args):
             e2e.check(status == 0, f"the program ended with status {status}")
             s.wait(logind.power_off_callers, "logind asked to power off", timeout=30,
                    while_running=False)
-            e2e.check(logind.power_off_callers() == [POWER_OFF_CALLERS[args.desktop]],
+            # cinnamon-session asks again while the computer stays on.
+            e2e.check(set(logind.power_off_callers()) == {POWER_OFF_CALLERS[args.desktop]},
                       f"PowerOff called by {logind.power_off_callers()}")
-            e2e.check(logind.calls().count("PowerOff true") == 1, f"logind: {logind.calls()}")
+            e2e.check("PowerOff true" in logind.calls(), f"logind: {logind.calls()}")
         if args.desktop == "plasma":
             e2e.check(s.asked.exists(), "the session's program was not asked before its end")
         e2e.check("PowerOff false" not in logind.calls(), "the program asked logind itself")
