@@ -98,6 +98,24 @@ class DesktopSession(e2e.Session):
     def wait_for(self, condition, what):
         return self.wait(condition, what, timeout=30, while_running=False)
 
+    def join(self, address):
+        """Starts the program, and a program of the session that, asked before the session
+        ends, takes 2 s and lets it go, or cancels it ("cancel"), in the session at `address`
+        (X session protocol)."""
+        self.extra_env["SESSION_MANAGER"] = address
+        self.asked = self.home / "client-asked"
+        self.run(str(self.tools / "session-client"), str(self.asked),
+                 "cancel" if self.answer == "cancel" else "agree", "2",
+                 env={"SESSION_MANAGER": address, "QT_QPA_PLATFORM": "xcb"})
+
+    def autostarted_address(self):
+        """The session's address, as a program that it starts at login sees it."""
+        address = self.home / "session-manager"
+        self.write("autostart/session-address.desktop", "\n".join([
+            "[Desktop Entry]", "Type=Application", "Name=Session address",
+            f"Exec=sh -c 'echo \"$SESSION_MANAGER\" > {address}'", ""]))
+        return address
+
     def __exit__(self, *exc):
         for helper in reversed(self.helpers):
             e2e.end(helper)
@@ -137,40 +155,39 @@ class Gnome(DesktopSession):
 
 
 class Mate(DesktopSession):
-    """mate-session with openbox its only component, MATE's logout prompt off."""
+    """mate-session with openbox its only component, MATE's logout prompt off, and a program
+    of the session (join)."""
     name = "mate"
 
     def start_session(self):
+        address = self.autostarted_address()
         self.write("glib-2.0/settings/keyfile", "\n".join([
             "[org/mate/desktop/session]", "logout-prompt=false",
             "required-components-list=['windowmanager']", "default-session=@as []",
             "gnome-compat-startup=@as []", "[org/mate/desktop/session/required-components]",
             "windowmanager='openbox'", ""]))
         self.run("mate-session")
-        self.wait_for(lambda: bus_call("--dest", "org.gnome.SessionManager", "--object-path",
-                                       "/org/gnome/SessionManager", "--method",
-                                       "org.gnome.SessionManager.CanShutdown"),
-                      "mate-session running")
+        self.wait_for(lambda: address.exists() and address.read_text().strip(), "mate-session")
+        self.join(address.read_text().strip())
 
 
 class Cinnamon(DesktopSession):
-    """cinnamon-session with openbox its only component."""
+    """cinnamon-session with openbox its only component, and a program of the session."""
     name = "cinnamon"
 
     def start_session(self):
+        address = self.autostarted_address()
         self.write(f"cinnamon-session/sessions/{SESSION_NAME}.session",
                    "[Cinnamon Session]\nName=Reminder test\nRequiredComponents=openbox;\n",
                    self.data)
         self.run("cinnamon-session", f"--session={SESSION_NAME}")
-        self.wait_for(lambda: bus_call("--dest", "org.gnome.SessionManager", "--object-path",
-                                       "/org/gnome/SessionManager", "--method",
-                                       "org.gnome.SessionManager.CanShutdown"),
-                      "cinnamon-session running")
+        self.wait_for(lambda: address.exists() and address.read_text().strip(),
+                      "cinnamon-session")
+        self.join(address.read_text().strip())
 
 
 class Plasma(DesktopSession):
-    """KWin and ksmserver, with a program of the session that, asked before it ends, takes
-    2 s and lets it go ("yes") or cancels it ("cancel")."""
+    """KWin and ksmserver, and a program of the session (join)."""
     name = "plasma"
 
     def start_session(self):
@@ -179,12 +196,7 @@ class Plasma(DesktopSession):
         self.run("ksmserver", "--no-lockscreen")
         address = self.home / f"KSMserver__{self.display.lstrip(':')}"
         self.wait_for(lambda: address.exists() and address.read_text().split(), "ksmserver")
-        self.extra_env["SESSION_MANAGER"] = address.read_text().split()[0]
-        self.asked = self.home / "client-asked"
-        self.run(str(self.tools / "session-client"), str(self.asked),
-                 "cancel" if self.answer == "cancel" else "agree", "2",
-                 env={"SESSION_MANAGER": self.extra_env["SESSION_MANAGER"],
-                      "QT_QPA_PLATFORM": "xcb"})
+        self.join(address.read_text().split()[0])
 
 
 class Xfce(DesktopSession):
