@@ -32,9 +32,13 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The checked build and the fuzzers; the source style check; the accessibility bus and its
   # Python client.
   packages+=(clang libclang-rt-14-dev clang-format dbus at-spi2-core python3-pyatspi)
-  # A fake logind on a private system bus, for the auto shutdown tests, and a real desktop
-  # session manager that powers off through it.
-  packages+=(dbus-daemon python3-dbus python3-gi xfce4-session)
+  # A fake logind on a private system bus, for the auto shutdown tests, and the desktops' real
+  # session managers that power off through it: GNOME's, MATE's, Cinnamon's (with the
+  # settings it reads), KDE Plasma's (about 200 packages, a minute to install) and Xfce's;
+  # gdbus to ask them.
+  packages+=(dbus-daemon python3-dbus python3-gi libglib2.0-bin xfce4-session)
+  packages+=(gnome-session-bin mate-session-manager plasma-workspace)
+  packages+=(cinnamon-session cinnamon-settings-daemon cinnamon-common)
   # The Time Up notice under real window managers, in front of a full-screen xclock, heard
   # by a sound server with a null sink and read by a recording notification service.
   packages+=(openbox metacity xfwm4 wmctrl x11-apps pulseaudio pulseaudio-utils)

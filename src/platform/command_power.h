@@ -18,6 +18,7 @@ class CommandPower final : public Power {
       : watcher_(watcher), commandLines_(std::move(commandLines)) {}
 
   void requestPowerOff(VerdictHandler handler) override;
+  [[nodiscard]] bool poweringOff() const override { return waiters_.waiting(); }
   // Commands give no answer before they are run.
   [[nodiscard]] PowerOffPermission powerOffPermission() override {
     return PowerOffPermission::Unknown;

@@ -31,6 +31,8 @@ class Power {
   // earlier one is still awaited is not sent again: its handler gets the same verdict, after
   // the handlers before it.
   virtual void requestPowerOff(VerdictHandler handler) = 0;
+  // A request's verdict is awaited: the computer may power off at any moment.
+  [[nodiscard]] virtual bool poweringOff() const = 0;
   // Answers at once (within a second); no dialog is shown and nothing is powered off.
   [[nodiscard]] virtual PowerOffPermission powerOffPermission() = 0;
 };

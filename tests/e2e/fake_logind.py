@@ -1,8 +1,11 @@
 """A stand-in for logind on a private system bus of its own: a dbus-daemon with a private
-configuration, and on it org.freedesktop.login1 answering CanPowerOff as told and recording
-every PowerOff call, which it accepts, refuses, or accepts after 5 s. Nothing is powered off.
-An Inhibit call gets the end of a pipe, which holds the lock until every copy is closed, as
-logind's does; inhibitions() tells the calls and the releases.
+configuration, and on it org.freedesktop.login1 answering CanPowerOff as told ("yes",
+"challenge", "inhibitor-blocked"...) and recording every PowerOff call, which it accepts,
+refuses ("error": authentication needed; "blocked": an inhibitor lock), or accepts after 5 s.
+Like logind, it hands out inhibitor locks (a pipe's end, held until every copy is closed;
+inhibitions() tells the calls and the releases) and, once it accepts a PowerOff, says
+PrepareForShutdown(true), which is what a session manager waits for before it ends the
+session. Nothing is powered off.
 
     with FakeLogind(folder, power_off="yes", can_power_off="yes") as logind:
         env = {"DBUS_SYSTEM_BUS_ADDRESS": logind.address}
@@ -33,8 +36,12 @@ BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Config
 </busconfig>
 """
 SLOW_ANSWER_MS = 5000
-REFUSAL = ("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
-           "Interactive authentication required.")
+REFUSALS = {
+    "error": ("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
+              "Interactive authentication required."),
+    "blocked": ("org.freedesktop.login1.BlockedByInhibitorLock",
+                "Operation denied due to active block inhibitor"),
+}
 
 
 class FakeLogind:
@@ -93,20 +100,38 @@ def serve(args):
     DBusGMainLoop(set_as_default=True)
     bus = dbus.bus.BusConnection(args.address)
 
-    class Refused(dbus.DBusException):
-        _dbus_error_name = REFUSAL[0]
+    manager = "org.freedesktop.login1.Manager"
 
-    def record(line):
-        with open(args.record, "a") as log:
+    def record(line, suffix=""):
+        with open(args.record + suffix, "a") as log:
             log.write(line + "\n")
 
     class Manager(dbus.service.Object):
-        @dbus.service.method("org.freedesktop.login1.Manager", in_signature="", out_signature="s")
+        @dbus.service.method(manager, in_signature="", out_signature="s")
         def CanPowerOff(self):
             record("CanPowerOff")
             return args.can_power_off
 
-        @dbus.service.method("org.freedesktop.login1.Manager", in_signature="b",
+        @dbus.service.method(manager, in_signature="ssss", out_signature="h")
+        def Inhibit(self, what, _who, why, mode):
+            record(f"Inhibit {what} {mode} {why}", ".inhibit")
+            held, given = os.pipe()
+
+            def released(*_):
+                record("released", ".inhibit")
+                os.close(held)
+                return False
+
+            GLib.io_add_watch(held, GLib.IO_HUP | GLib.IO_ERR, released)
+            lock = dbus.types.UnixFd(given)  # a copy of its own goes out with the answer
+            os.close(given)
+            return lock
+
+        @dbus.service.signal(manager, signature="b")
+        def PrepareForShutdown(self, start):
+            pass
+
+        @dbus.service.method(manager, in_signature="b",
                              out_signature="", async_callbacks=("reply", "error"),
                              sender_keyword="sender")
         def PowerOff(self, interactive, reply, error, sender):
@@ -116,30 +141,17 @@ def serve(args):
                                     (sender,))
             with open(args.record + ".callers", "a") as log:
                 log.write(pathlib.Path(f"/proc/{pid}/comm").read_text())
-            if args.power_off == "error":
-                error(Refused(REFUSAL[1]))
+            if args.power_off in REFUSALS:
+                name, message = REFUSALS[args.power_off]
+                error(dbus.DBusException(message, name=name))
             elif args.power_off == "slow":
-                GLib.timeout_add(SLOW_ANSWER_MS, lambda: reply() and False)
+                GLib.timeout_add(SLOW_ANSWER_MS, lambda: self.accept(reply) and False)
             else:
-                reply()
+                self.accept(reply)
 
-        @dbus.service.method("org.freedesktop.login1.Manager", in_signature="ssss",
-                             out_signature="h")
-        def Inhibit(self, what, _who, why, mode):
-            with open(args.record + ".inhibit", "a") as log:
-                log.write(f"Inhibit {what} {mode} {why}\n")
-            held, given = os.pipe()
-
-            def released(*_):
-                with open(args.record + ".inhibit", "a") as log:
-                    log.write("released\n")
-                os.close(held)
-                return False
-
-            GLib.io_add_watch(held, GLib.IO_HUP | GLib.IO_ERR, released)
-            lock = dbus.types.UnixFd(given)  # a copy of its own goes out with the answer
-            os.close(given)
-            return lock
+        def accept(self, reply):
+            reply()
+            self.PrepareForShutdown(True)
 
     name = dbus.service.BusName("org.freedesktop.login1", bus)
     Manager(bus, "/org/freedesktop/login1")

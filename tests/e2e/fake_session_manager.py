@@ -1,10 +1,11 @@
-"""A stand-in for a desktop's session manager on the test's session bus: GNOME's, Plasma's or
-Xfce's names and methods, each call recorded ("Shutdown true"). Asked to shut down, it lets
-the session end ("yes": GNOME's asks its client QueryEndSession, then EndSession; Plasma's and
-Xfce's would end the program through the X session protocol, which no stand-in speaks) or
-cancels a second later ("error": GNOME's CancelEndSession to its client, Plasma's
-isShuttingDown back to false once asked, Xfce's ShutdownCancelled). Run as a script, it is
-the service (Debian's python3-gi)."""
+"""Stand-ins for the parts of a desktop that the tests cannot run for real, on the test's
+session bus, each call recorded ("Shutdown true"): Xfce's session manager, and GNOME Shell's
+end-session dialog, which gnome-session opens before it ends the session. Xfce's, asked to
+shut down, would end the program through the X session protocol, which it does not speak
+("yes"), or cancels a second later with ShutdownCancelled ("error"). The dialog, opened, is
+confirmed a second later ("yes"), after 35 s, past the bus's own 25 s bound on an answer,
+as a user who takes their time ("slow"), or cancelled ("error"). Run as a script, it is the
+service (Debian's python3-gi)."""
 
 import argparse
 import pathlib
@@ -12,23 +13,22 @@ import sys
 
 import e2e
 
-CLIENT = "/org/gnome/SessionManager/Client1"
-GNOME_CLIENT = "org.gnome.SessionManager.ClientPrivate"
 XFCE = ("/org/xfce/SessionManager", "org.xfce.Session.Manager")
 YES = '<arg type="b" direction="out"/>'
-# Each desktop's bus names, and its objects: path, interface, methods.
+DIALOG_PATH = "/org/gnome/SessionManager/EndSessionDialog"
+DIALOG = "org.gnome.SessionManager.EndSessionDialog"
+DIALOG_SIGNALS = ("ConfirmedLogout", "ConfirmedReboot", "ConfirmedShutdown", "Canceled",
+                  "Closed")
+SLOW_CONFIRMATION_MS = 35_000
+# Each stand-in's bus names, and its objects: path, interface, methods.
 DESKTOPS = {
-    "gnome": (["org.gnome.SessionManager"], [
-        ("/org/gnome/SessionManager", "org.gnome.SessionManager",
-         f'<method name="CanShutdown">{YES}</method><method name="RequestShutdown"/>'
-         '<method name="RegisterClient"><arg type="s"/><arg type="s"/>'
-         '<arg type="o" direction="out"/></method>'
-         '<method name="UnregisterClient"><arg type="o"/></method>'),
-        (CLIENT, GNOME_CLIENT,
-         '<method name="EndSessionResponse"><arg type="b"/><arg type="s"/></method>')]),
-    "kde": (["org.kde.Shutdown", "org.kde.ksmserver"], [
-        ("/Shutdown", "org.kde.Shutdown", '<method name="logoutAndShutdown"/>'),
-        ("/KSMServer", "org.kde.KSMServerInterface", f'<method name="isShuttingDown">{YES}</method>')]),
+    # GNOME Shell's end-session dialog, as gnome-session 43 opens it: Power Off or Cancel.
+    "gnome-shell": (["org.gnome.Shell"], [
+        (DIALOG_PATH, DIALOG,
+         '<method name="Open"><arg type="u" direction="in"/><arg type="u" direction="in"/>'
+         '<arg type="u" direction="in"/><arg type="ao" direction="in"/></method>'
+         '<method name="Close"/>'
+         + "".join(f'<signal name="{signal}"/>' for signal in DIALOG_SIGNALS))]),
     "xfce": (["org.xfce.SessionManager"], [
         (*XFCE, f'<method name="CanShutdown">{YES}</method>'
                 '<method name="Shutdown"><arg type="b"/></method>')]),
@@ -56,39 +56,22 @@ def serve(desktop, answer, record):
     from gi.repository import Gio, GLib
 
     bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-    state = {"shutting down": False, "responses": 0}
 
-    def later(action):
-        GLib.timeout_add(1000, lambda: action() and False)
-
-    def emit(path, interface, signal, *flags):
-        bus.emit_signal(None, path, interface, signal, GLib.Variant("(u)", flags) if flags else None)
-
-    def afterwards(method):
-        cancel = answer == "error"
-        if method == "RequestShutdown":
-            later(lambda: emit(CLIENT, GNOME_CLIENT, "QueryEndSession", 0))
-        elif method == "EndSessionResponse" and state["responses"] == 1:
-            later(lambda: emit(CLIENT, GNOME_CLIENT, *(("CancelEndSession",) if cancel
-                                                       else ("EndSession", 0))))
-        elif method == "logoutAndShutdown":
-            state["shutting down"] = True
-        elif method == "isShuttingDown" and cancel and state["shutting down"]:
-            later(lambda: state.update({"shutting down": False}))  # once seen shutting down
-        elif method == "Shutdown" and cancel:
-            later(lambda: emit(*XFCE, "ShutdownCancelled"))
+    def later(action, ms=1000):
+        GLib.timeout_add(ms, lambda: bus.emit_signal(None, *action, None) and False)
 
     def called(_bus, _sender, _path, _interface, method, parameters, invocation):
         first = (parameters.unpack() or [None])[0]
-        shown = {True: " true", False: " false", None: ""}.get(first, f" {first}")
-        if method != "isShuttingDown":  # asked once a second while the program waits
-            with open(record, "a") as log:
-                log.write(method + shown + "\n")
-        state["responses"] += method == "EndSessionResponse"
-        replies = {"CanShutdown": ("(b)", (True,)), "RegisterClient": ("(o)", (CLIENT,)),
-                   "isShuttingDown": ("(b)", (state["shutting down"],))}
-        invocation.return_value(GLib.Variant(*replies[method]) if method in replies else None)
-        afterwards(method)
+        shown = (f" {str(first).lower()}" if isinstance(first, bool)
+                 else "" if first is None else f" {first}")
+        with open(record, "a") as log:
+            log.write(method + shown + "\n")
+        invocation.return_value(GLib.Variant("(b)", (True,)) if method == "CanShutdown" else None)
+        if method == "Open":
+            later((DIALOG_PATH, DIALOG, "Canceled" if answer == "error" else "ConfirmedShutdown"),
+                  SLOW_CONFIRMATION_MS if answer == "slow" else 1000)
+        elif method == "Shutdown" and answer == "error":
+            later((*XFCE, "ShutdownCancelled"))
 
     names, objects = DESKTOPS[desktop]
     for path, interface, methods in objects:
@@ -104,6 +87,6 @@ def serve(desktop, answer, record):
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("desktop", choices=DESKTOPS)
-    parser.add_argument("answer", choices=("yes", "error"))
+    parser.add_argument("answer", choices=("yes", "error", "slow"))
     parser.add_argument("record")
     serve(**vars(parser.parse_args()))

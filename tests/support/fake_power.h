@@ -16,6 +16,7 @@ class FakePower final : public Power {
   explicit FakePower(TimerService& timers);
 
   void requestPowerOff(VerdictHandler handler) override;
+  [[nodiscard]] bool poweringOff() const override { return waiters_.waiting(); }
   [[nodiscard]] PowerOffPermission powerOffPermission() override {
     ++permissionQuestions_;
     return permission;
@@ -29,7 +30,6 @@ class FakePower final : public Power {
 
   // Requests that reached the system; one joining a request awaited does not.
   [[nodiscard]] int requests() const { return requests_; }
-  [[nodiscard]] bool awaited() const { return waiters_.waiting(); }
   [[nodiscard]] int permissionQuestions() const { return permissionQuestions_; }
 
   PowerOffPermission permission = PowerOffPermission::Allowed;

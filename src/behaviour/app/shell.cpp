@@ -11,8 +11,16 @@ void attach(Context& context, Form1& form) {
   form.Help.onClick = [&context] { Help_Click(context); };
   form.About.onClick = [&context] { About_Click(context); };
   // Closing the main window by its frame asks first, as Exit does: ending silently would
-  // drop a running countdown or an armed alarm without a word.
-  form.onCloseRequest = [&context] { Exit_Click(context); };
+  // drop a running countdown or an armed alarm without a word. Not while the program's own
+  // power-off is under way: the desktop ending the session closes every window (KWin does on
+  // Wayland), and a question then would hold up the shutdown the program asked for.
+  form.onCloseRequest = [&context] {
+    if (context.platform.power.poweringOff()) {
+      context.platform.process.endNow();
+    } else {
+      Exit_Click(context);
+    }
+  };
 }
 
 void Form_Load(Context& context) {

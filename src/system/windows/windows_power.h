@@ -15,6 +15,7 @@ class WindowsPower final : public Power {
   void requestPowerOff(VerdictHandler handler) override {
     commands_.requestPowerOff(std::move(handler));
   }
+  [[nodiscard]] bool poweringOff() const override { return commands_.poweringOff(); }
   [[nodiscard]] PowerOffPermission powerOffPermission() override {
     return commands_.powerOffPermission();
   }

@@ -3,6 +3,7 @@
 // of the sequence runs twice.
 #include <gtest/gtest.h>
 
+#include "behaviour/app/shell.h"
 #include "behaviour/countdown/countdown_fixture.h"
 #include "behaviour/expiry/shutdown_step.h"
 #include "behaviour/options/auto_shutdown.h"
@@ -77,7 +78,7 @@ TEST_F(PowerOffTest, WhileTheAnswerIsAwaitedTheWindowLivesAndNothingRunsTwice) {
   startArmed();
   app.power.answer(kRefused, 5000);
   seconds(60);
-  EXPECT_TRUE(app.power.awaited());
+  EXPECT_TRUE(app.power.poweringOff());
   EXPECT_TRUE(app.dialogs.shown().empty());
 
   const std::string clockBefore = form().Label5.caption();
@@ -91,7 +92,7 @@ TEST_F(PowerOffTest, WhileTheAnswerIsAwaitedTheWindowLivesAndNothingRunsTwice) {
   EXPECT_TRUE(app.commands.started().empty());
 
   seconds(0.5);
-  EXPECT_FALSE(app.power.awaited());
+  EXPECT_FALSE(app.power.poweringOff());
   EXPECT_EQ(prompts(),
             (std::vector<std::string>{expiry::shutdownFailedPrompt("Access denied"), "Time Up"}));
   EXPECT_TRUE(stopped());
@@ -112,13 +113,18 @@ TEST_F(PowerOffTest, AcceptedLateTheProgramEndsThenWithNothingElseRun) {
   EXPECT_FALSE(app.built.contains("frmSplash"));
 }
 
-TEST_F(PowerOffTest, ExitStillEndsTheProgramWhileTheAnswerIsAwaited) {
+// Exit still asks; the session's end, closing every window, ends the program at once.
+TEST_F(PowerOffTest, WhileTheAnswerIsAwaitedExitAsksAndClosingTheWindowEndsTheProgram) {
   start("1", MessageAnswer::Yes);
   app.power.holdAnswers();
   seconds(60);
-  ASSERT_TRUE(app.power.awaited());
-  app.dialogs.answer(MessageAnswer::Yes);
-  EXPECT_THROW(form().Exit.click(), ProcessEnded);
+  ASSERT_TRUE(app.power.poweringOff());
+  app.dialogs.clear();
+  app.dialogs.answer(MessageAnswer::No);
+  form().Exit.click();
+  EXPECT_EQ(prompts(), std::vector<std::string>{shell::kExitQuestion});
+  EXPECT_THROW(form().requestClose(), ProcessEnded);
+  EXPECT_EQ(app.dialogs.shown().size(), 1U);
 }
 
 // An alarm going off while the countdown's power-off is awaited joins that request; refused,

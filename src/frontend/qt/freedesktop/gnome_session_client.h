@@ -11,9 +11,10 @@
 
 namespace reminder {
 
-// The program as a client registered with GNOME's session manager for one shutdown, which
-// is how that manager tells a client that the end of the session was cancelled. It agrees at
-// once to every end of the session, so it never holds one up. Unregisters when destroyed.
+// The program as a client registered with MATE's or Cinnamon's session manager (GNOME's
+// interface) for one shutdown, which is how those tell a client that the end of the session
+// was cancelled. It agrees at once to every end of the session, so it never holds one up.
+// Unregisters when destroyed.
 class GnomeSessionClient {
  public:
   struct Events {

@@ -1,19 +1,31 @@
 #include "frontend/qt/freedesktop/logind_power.h"
 
-#include "frontend/qt/freedesktop/nobody_answers.h"
+#include <map>
+
+#include "frontend/qt/freedesktop/dbus_answer.h"
 #include "frontend/qt/freedesktop/when_answered.h"
 
 namespace reminder {
 
 namespace {
 
-constexpr int kPermissionTimeoutMs = 1000;
-
 QDBusMessage managerCall(const char* method) {
   return QDBusMessage::createMethodCall(
       QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
       QStringLiteral("org.freedesktop.login1.Manager"), QString::fromLatin1(method));
 }
+
+// CanPowerOff's answers. While another program holds a lock that blocks shutdown (a package
+// update, say), recent releases say so; PowerOff is then refused like a "no".
+const std::map<QString, PowerOffPermission> kPermissions{
+    {QStringLiteral("yes"), PowerOffPermission::Allowed},
+    {QStringLiteral("challenge"), PowerOffPermission::NeedsAuthentication},
+    {QStringLiteral("no"), PowerOffPermission::Refused},
+    {QStringLiteral("na"), PowerOffPermission::NotAvailable},
+    {QStringLiteral("inhibited"), PowerOffPermission::Refused},
+    {QStringLiteral("inhibitor-blocked"), PowerOffPermission::Refused},
+    {QStringLiteral("challenge-inhibitor-blocked"), PowerOffPermission::NeedsAuthentication},
+};
 
 }  // namespace
 
@@ -29,18 +41,15 @@ void LogindPower::requestPowerOff(VerdictHandler handler) {
   }
   QDBusMessage call = managerCall("PowerOff");
   call << false;  // interactive: no password dialog; a refusal comes back as an error
+  const auto decide = [this](const PowerOffVerdict& verdict) { waiters_.decide(verdict); };
   whenAnswered<>(
       bus, call, &replies_,
-      [this](const QDBusPendingReply<>& reply) {
-        if (!reply.isError()) {
-          waiters_.decide({true, {}});
-        } else if (nobodyAnswers(reply.error())) {
-          withoutLogind();
-        } else if (reply.error().type() == QDBusError::NoReply) {
-          waiters_.decide({false, noAnswer("logind", kProcessAnswerBoundMs).error});
-        } else {
-          waiters_.decide({false, reply.error().message().toStdString()});
-        }
+      [this, decide](const QDBusPendingReply<>& reply) {
+        followAnswer(reply.error(), "logind", kProcessAnswerBoundMs,
+                     {[decide] {
+                        decide({true, {}});
+                      },
+                      [this] { withoutLogind(); }, decide});
       },
       kProcessAnswerBoundMs);
 }
@@ -57,12 +66,8 @@ PowerOffPermission LogindPower::powerOffPermission() {
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
     return PowerOffPermission::Unknown;
   }
-  const QString answer = reply.arguments().front().toString();
-  if (answer == QLatin1String("yes")) return PowerOffPermission::Allowed;
-  if (answer == QLatin1String("challenge")) return PowerOffPermission::NeedsAuthentication;
-  if (answer == QLatin1String("no")) return PowerOffPermission::Refused;
-  if (answer == QLatin1String("na")) return PowerOffPermission::NotAvailable;
-  return PowerOffPermission::Unknown;
+  const auto known = kPermissions.find(reply.arguments().front().toString());
+  return known == kPermissions.end() ? PowerOffPermission::Unknown : known->second;
 }
 
 }  // namespace reminder

@@ -15,6 +15,7 @@ class LogindPower final : public Power {
   explicit LogindPower(ProcessWatcher& watcher);
 
   void requestPowerOff(VerdictHandler handler) override;
+  [[nodiscard]] bool poweringOff() const override { return waiters_.waiting(); }
   // logind's CanPowerOff, which it answers without asking anyone.
   [[nodiscard]] PowerOffPermission powerOffPermission() override;
 

@@ -1,17 +1,39 @@
 #include "frontend/qt/freedesktop/session_manager_power.h"
 
-#include "frontend/qt/freedesktop/nobody_answers.h"
+#include "frontend/qt/freedesktop/dbus_answer.h"
 #include "frontend/qt/freedesktop/when_answered.h"
 
 namespace reminder {
 
 namespace {
 
-constexpr int kPermissionTimeoutMs = 1000;
 constexpr int kShuttingDownPollMs = 1000;
 
 PowerOffVerdict cancelledBy(const SessionManager& manager) {
   return {false, std::string(manager.name) + " cancelled the shutdown"};
+}
+
+QDBusMessage nameHasOwner(const char* name) {
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+  call << QString::fromLatin1(name);
+  return call;
+}
+
+// CanShutdown's answer, a boolean or (GNOME's since 50) a number; none where it is neither.
+std::optional<bool> canShutdown(const QDBusMessage& reply) {
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
+  const QVariant answer = reply.arguments().front();
+  switch (answer.metaType().id()) {
+    case QMetaType::Bool:
+      return answer.toBool();
+    case QMetaType::UInt:
+    case QMetaType::Int:
+      return answer.toUInt() != 0;
+    default:
+      return {};
+  }
 }
 
 }  // namespace
@@ -28,26 +50,43 @@ void SessionManagerPower::ask(std::size_t index) {
     logind_.requestPowerOff([this](const PowerOffVerdict& verdict) { decideLater(verdict); });
     return;
   }
+  const char* name = kSessionManagers.at(index).runsAs;
+  whenAnswered<bool>(QDBusConnection::sessionBus(), nameHasOwner(name), &asking_->replies,
+                     [this, index](const QDBusPendingReply<bool>& runs) {
+                       if (!runs.isError() && runs.value()) {
+                         listen(index);
+                       } else {
+                         ask(index + 1);
+                       }
+                     });
+}
+
+void SessionManagerPower::listen(std::size_t index) {
   const SessionManager& manager = kSessionManagers.at(index);
-  switch (manager.cancelNotice) {
-    case CancelNotice::ToRegisteredClient:
+  const PowerOffVerdict cancelled = cancelledBy(manager);
+  switch (manager.notice) {
+    case SessionEndNotice::ToRegisteredClient:
       asking_->client = std::make_unique<GnomeSessionClient>(
           appId_, GnomeSessionClient::Events{
-                      [this, index](const QDBusError& error) {
-                        answered(index, error, [this, index] { requestShutdown(index); });
+                      [this, index, &manager](const QDBusError& error) {
+                        followAnswer(error, manager.name, kProcessAnswerBoundMs,
+                                     {[this, index] { requestShutdown(index); },
+                                      [this, index] { ask(index + 1); },
+                                      [this](const PowerOffVerdict& v) { decideLater(v); }});
                       },
                       [this] {
                         decideLater({true, {}});
                       },
-                      [this, &manager] { decideLater(cancelledBy(manager)); }});
+                      [this, cancelled] { decideLater(cancelled); }});
       return;
-    case CancelNotice::Signal:
+    case SessionEndNotice::Signal:
       // Listening before asking, so that no cancel can come unheard.
       asking_->cancelHook = std::make_unique<DBusSignalHook>(
           manager.cancelled, QString::fromLatin1(manager.cancelled.path),
-          [this, &manager] { decideLater(cancelledBy(manager)); });
+          [this, cancelled] { decideLater(cancelled); });
       break;
-    case CancelNotice::ShuttingDownEnds:
+    case SessionEndNotice::ShutdownsAnswer:
+    case SessionEndNotice::ShuttingDownEnds:
       break;
   }
   requestShutdown(index);
@@ -56,37 +95,26 @@ void SessionManagerPower::ask(std::size_t index) {
 void SessionManagerPower::requestShutdown(std::size_t index) {
   const SessionManager& manager = kSessionManagers.at(index);
   QDBusMessage call = manager.shutdown.methodCall();
+  call.setAutoStartService(true);  // the session manager runs; its helper may not yet
   if (manager.shutdownTakesAllowSave) call << true;  // programs may save their work first
+  const bool answerIsTheVerdict = manager.notice == SessionEndNotice::ShutdownsAnswer;
+  const int boundMs = answerIsTheVerdict ? kUntilTheSessionEnds : kProcessAnswerBoundMs;
+  const auto decide = [this](const PowerOffVerdict& verdict) { decideLater(verdict); };
+  const auto agreed = [this, answerIsTheVerdict, &manager, decide] {
+    if (answerIsTheVerdict) decide({true, {}});
+    if (manager.notice == SessionEndNotice::ShuttingDownEnds) pollShuttingDown(manager);
+  };
+  const auto notHere = [this, index] {
+    asking_->client.reset();
+    asking_->cancelHook.reset();
+    ask(index + 1);
+  };
   whenAnswered<>(
       QDBusConnection::sessionBus(), call, &asking_->replies,
-      [this, index, &manager](const QDBusPendingReply<>& reply) {
-        answered(index, reply.error(), [this, &manager] { awaitTheSessionsEnd(manager); });
+      [=, &manager](const QDBusPendingReply<>& reply) {
+        followAnswer(reply.error(), manager.name, boundMs, {agreed, notHere, decide});
       },
-      kProcessAnswerBoundMs);
-}
-
-void SessionManagerPower::answered(std::size_t index, const QDBusError& error,
-                                   const std::function<void()>& then) {
-  const SessionManager& manager = kSessionManagers.at(index);
-  if (!error.isValid()) {
-    then();
-  } else if (nobodyAnswers(error)) {
-    ask(index + 1);
-  } else if (error.type() == QDBusError::NoReply) {
-    decideLater({false, noAnswer(manager.name, kProcessAnswerBoundMs).error});
-  } else {
-    decideLater({false, std::string(manager.name) + " refused: " + error.message().toStdString()});
-  }
-}
-
-void SessionManagerPower::awaitTheSessionsEnd(const SessionManager& manager) {
-  asking_->bound.setSingleShot(true);
-  QObject::connect(&asking_->bound, &QTimer::timeout, &asking_->replies, [this, &manager] {
-    decideLater({false, std::string(manager.name) + " did not end the session within " +
-                            std::to_string(endBoundMs_ / 1000) + " s"});
-  });
-  asking_->bound.start(endBoundMs_);
-  if (manager.cancelNotice == CancelNotice::ShuttingDownEnds) pollShuttingDown(manager);
+      boundMs);
 }
 
 void SessionManagerPower::pollShuttingDown(const SessionManager& manager) {
@@ -110,7 +138,6 @@ void SessionManagerPower::pollShuttingDown(const SessionManager& manager) {
 void SessionManagerPower::decideLater(const PowerOffVerdict& verdict) {
   if (asking_ == nullptr || asking_->decided) return;
   asking_->decided = true;
-  asking_->bound.stop();
   asking_->poll.stop();
   QMetaObject::invokeMethod(
       &decisions_,
@@ -125,12 +152,9 @@ PowerOffPermission SessionManagerPower::powerOffPermission() {
   const QDBusConnection bus = QDBusConnection::sessionBus();
   for (const SessionManager& manager : kSessionManagers) {
     if (!bus.isConnected() || manager.canShutdown.service == nullptr) continue;
-    const QDBusMessage reply =
-        bus.call(manager.canShutdown.methodCall(), QDBus::Block, kPermissionTimeoutMs);
-    if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-      return reply.arguments().front().toBool() ? PowerOffPermission::Allowed
-                                                : PowerOffPermission::Refused;
-    }
+    const std::optional<bool> can =
+        canShutdown(bus.call(manager.canShutdown.methodCall(), QDBus::Block, kPermissionTimeoutMs));
+    if (can) return *can ? PowerOffPermission::Allowed : PowerOffPermission::Refused;
   }
   return logind_.powerOffPermission();
 }

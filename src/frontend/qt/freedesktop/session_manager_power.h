@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <QTimer>
 #include <memory>
 
@@ -11,22 +10,21 @@
 
 namespace reminder {
 
-// How long the desktop may take to end its session once asked: long enough for the user to
-// answer its question about a program's unsaved work.
-inline constexpr int kSessionEndBoundMs = 180'000;
-
 // Powers off through the running desktop's session manager on the session bus, as the
-// desktop's own Power Off does after its confirmation: GNOME's, KDE Plasma's or Xfce's, the
-// first that answers, so every program with unsaved work is asked first. Only where none
-// answers does LogindPower power off. A session manager that agreed ends the program with the
-// session, so its yes comes only from GNOME's (which says when the session ends); one that
-// cancels, or a session still running after `endBoundMs`, is a refusal.
+// desktop's own Power Off does: GNOME's, KDE Plasma's or Xfce's, the first that runs, so every
+// program with unsaved work is asked first. Only where none runs does LogindPower power off.
+// A session manager that agreed ends the program with the session; its yes comes only from
+// GNOME's, which answers when the session ends. A cancel, or a session manager that goes
+// without an answer, is a refusal. While the desktop asks (its dialog, another program's
+// "Save?"), however long, the verdict waits: it never says "failed" of a shutdown that may
+// still come.
 class SessionManagerPower final : public Power {
  public:
-  SessionManagerPower(ProcessWatcher& watcher, QString appId, int endBoundMs = kSessionEndBoundMs)
-      : logind_(watcher), appId_(std::move(appId)), endBoundMs_(endBoundMs) {}
+  SessionManagerPower(ProcessWatcher& watcher, QString appId)
+      : logind_(watcher), appId_(std::move(appId)) {}
 
   void requestPowerOff(VerdictHandler handler) override;
+  [[nodiscard]] bool poweringOff() const override { return waiters_.waiting(); }
   // The session manager's CanShutdown where it offers one, else logind's CanPowerOff.
   [[nodiscard]] PowerOffPermission powerOffPermission() override;
 
@@ -36,25 +34,20 @@ class SessionManagerPower final : public Power {
     QObject replies;  // the context of the awaited replies: they go with the request
     std::unique_ptr<DBusSignalHook> cancelHook;
     std::unique_ptr<GnomeSessionClient> client;
-    QTimer bound;
     QTimer poll;
     bool shuttingDownSeen = false;
     bool decided = false;
   };
 
-  void ask(std::size_t index);  // kSessionManagers[index], or logind past the last
+  void ask(std::size_t index);     // kSessionManagers[index], or logind past the last
+  void listen(std::size_t index);  // for the session manager's word on the session's end
   void requestShutdown(std::size_t index);
-  // What a session manager's answer leads to: `then` when it agreed, the next session
-  // manager when nobody answered, a refusal otherwise.
-  void answered(std::size_t index, const QDBusError& error, const std::function<void()>& then);
-  void awaitTheSessionsEnd(const SessionManager& manager);
   void pollShuttingDown(const SessionManager& manager);
-  // From the event loop, so that no hook or client goes from inside its own call.
+  // From the event loop, so that no hook goes from inside its own call.
   void decideLater(const PowerOffVerdict& verdict);
 
   LogindPower logind_;
   QString appId_;
-  int endBoundMs_;
   PowerOffWaiters waiters_;
   std::unique_ptr<Asking> asking_;
   QObject decisions_;
