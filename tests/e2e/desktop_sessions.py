@@ -62,7 +62,7 @@ class DesktopSession(e2e.Session):
 
     def __init__(self, logind, *args, answer="yes", **kwargs):
         super().__init__(*args, env={"DBUS_SYSTEM_BUS_ADDRESS": logind.address}, **kwargs)
-        self.answer = answer
+        self.end_answer = answer
         self.helpers = []
         self.stand_ins = []
 
@@ -105,7 +105,7 @@ class DesktopSession(e2e.Session):
         self.extra_env["SESSION_MANAGER"] = address
         self.asked = self.home / "client-asked"
         self.run(str(self.tools / "session-client"), str(self.asked),
-                 "cancel" if self.answer == "cancel" else "agree", "2",
+                 "cancel" if self.end_answer == "cancel" else "agree", "2",
                  env={"SESSION_MANAGER": address, "QT_QPA_PLATFORM": "xcb"})
 
     def autostarted_address(self):
@@ -145,7 +145,7 @@ class Gnome(DesktopSession):
                    self.data)
         self.write("glib-2.0/settings/keyfile", "[org/gnome/gnome-session]\nlogout-prompt=true\n")
         dialog = FakeSessionManager(self.home, "gnome-shell",
-                                    {"cancel": "error"}.get(self.answer, self.answer))
+                                    {"cancel": "error"}.get(self.end_answer, self.end_answer))
         self.stand_ins.append(dialog.__enter__())
         self.run("/usr/libexec/gnome-session-binary", "--builtin", f"--session={SESSION_NAME}")
         self.wait_for(lambda: bus_call("--dest", "org.gnome.SessionManager", "--object-path",
@@ -200,7 +200,8 @@ class Plasma(DesktopSession):
 
 
 class Xfce(DesktopSession):
-    """xfce4-session with a session of one client, which tells its address to the program."""
+    """xfce4-session with a session of one client, which tells its address, and a program of
+    the session (join)."""
     name = "xfce"
 
     def start_session(self):
@@ -209,7 +210,7 @@ class Xfce(DesktopSession):
                    XFCE_SESSION.format(address=address))
         self.run("xfce4-session")
         self.wait_for(lambda: address.exists() and address.read_text().strip(), "xfce4-session")
-        self.extra_env["SESSION_MANAGER"] = address.read_text().strip()
+        self.join(address.read_text().strip())
 
 
 DESKTOPS = {desktop.name: desktop for desktop in (Gnome, Mate, Cinnamon, Plasma, Xfce)}

@@ -1,9 +1,9 @@
-"""Stand-ins for the desktop's inhibitors of automatic suspend on the test's session bus, their
-methods as the interface files of Debian's packages declare them: the portal's
-(xdg-desktop-portal's org.freedesktop.portal.Inhibit.xml, with org.freedesktop.portal.Request's
-Close), GNOME's session manager's (gnome-session's org.gnome.SessionManager.xml) and the power
+"""Stand-ins for the desktop's inhibitors of automatic suspend that the tests cannot run for
+real (GNOME's session manager runs for real), on the test's session bus, their methods as the
+interface files of Debian's packages declare them: the portal's (xdg-desktop-portal's
+org.freedesktop.portal.Inhibit.xml, with org.freedesktop.portal.Request's Close) and the power
 manager's of Plasma and Xfce (org.freedesktop.PowerManagement.Inhibit). Each records the calls
-("Inhibit 4 Time Set to 5 Minute", "Close", "Uninhibit 1") and, as the real services do to drop
+("Inhibit 4 Time Set to 5 Minute", "Close", "UnInhibit 1") and, as the real services do to drop
 an inhibitor, "caller gone" once the caller's bus name vanishes. Run as a script, it is the
 service (Debian's python3-gi)."""
 
@@ -28,10 +28,6 @@ SERVICES = {
          method("Inhibit", ["s", "u", "a{sv}"], "o")),
         (REQUEST, "org.freedesktop.portal.Request", method("Close", []))],
         lambda _window, flags, options: f"{flags} {options['reason']}", ("(o)", (REQUEST,))),
-    "gnome": ("org.gnome.SessionManager", [
-        ("/org/gnome/SessionManager", "org.gnome.SessionManager",
-         method("Inhibit", ["s", "u", "s", "u"], "u") + method("Uninhibit", ["u"]))],
-        lambda _app, _xid, reason, flags: f"{flags} {reason}", ("(u)", (1,))),
     "power": ("org.freedesktop.PowerManagement", [
         ("/org/freedesktop/PowerManagement/Inhibit", "org.freedesktop.PowerManagement.Inhibit",
          method("Inhibit", ["s", "s"], "u") + method("UnInhibit", ["u"]))],

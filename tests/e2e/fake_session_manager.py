@@ -1,11 +1,9 @@
-"""Stand-ins for the parts of a desktop that the tests cannot run for real, on the test's
-session bus, each call recorded ("Shutdown true"): Xfce's session manager, and GNOME Shell's
-end-session dialog, which gnome-session opens before it ends the session. Xfce's, asked to
-shut down, would end the program through the X session protocol, which it does not speak
-("yes"), or cancels a second later with ShutdownCancelled ("error"). The dialog, opened, is
-confirmed a second later ("yes"), after 35 s, past the bus's own 25 s bound on an answer,
-as a user who takes their time ("slow"), or cancelled ("error"). Run as a script, it is the
-service (Debian's python3-gi)."""
+"""A stand-in for the part of GNOME that the tests cannot run for real, on the test's
+session bus, each call recorded ("Open 2"): GNOME Shell's end-session dialog, which
+gnome-session opens before it ends the session. Opened, it is confirmed a second later
+("yes"), after 35 s, past the bus's own 25 s bound on an answer, as a user who takes their
+time ("slow"), or cancelled ("error"). Run as a script, it is the service (Debian's
+python3-gi)."""
 
 import argparse
 import pathlib
@@ -13,8 +11,6 @@ import sys
 
 import e2e
 
-XFCE = ("/org/xfce/SessionManager", "org.xfce.Session.Manager")
-YES = '<arg type="b" direction="out"/>'
 DIALOG_PATH = "/org/gnome/SessionManager/EndSessionDialog"
 DIALOG = "org.gnome.SessionManager.EndSessionDialog"
 DIALOG_SIGNALS = ("ConfirmedLogout", "ConfirmedReboot", "ConfirmedShutdown", "Canceled",
@@ -29,9 +25,6 @@ DESKTOPS = {
          '<arg type="u" direction="in"/><arg type="ao" direction="in"/></method>'
          '<method name="Close"/>'
          + "".join(f'<signal name="{signal}"/>' for signal in DIALOG_SIGNALS))]),
-    "xfce": (["org.xfce.SessionManager"], [
-        (*XFCE, f'<method name="CanShutdown">{YES}</method>'
-                '<method name="Shutdown"><arg type="b"/></method>')]),
 }
 
 
@@ -66,12 +59,10 @@ def serve(desktop, answer, record):
                  else "" if first is None else f" {first}")
         with open(record, "a") as log:
             log.write(method + shown + "\n")
-        invocation.return_value(GLib.Variant("(b)", (True,)) if method == "CanShutdown" else None)
+        invocation.return_value(None)
         if method == "Open":
             later((DIALOG_PATH, DIALOG, "Canceled" if answer == "error" else "ConfirmedShutdown"),
                   SLOW_CONFIRMATION_MS if answer == "slow" else 1000)
-        elif method == "Shutdown" and answer == "error":
-            later((*XFCE, "ShutdownCancelled"))
 
     names, objects = DESKTOPS[desktop]
     for path, interface, methods in objects:

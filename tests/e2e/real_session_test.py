@@ -5,7 +5,7 @@ asks the session's programs and powers off through the fake logind itself.
 logind to power off. "slow" (GNOME's): the user takes 35 s over GNOME's Power Off dialog,
 more than the bus's own bound on an answer; the program waits for it, its window alive and no
 failure box, then ends as for "yes". "cancel": the desktop's Cancel (GNOME's dialog; on
-Plasma and MATE a program of the session that cancels when asked) brings the failure box,
+Plasma, MATE and Xfce a program of the session that cancels when asked) brings the failure box,
 then the Time Up notice, and nothing is powered off.
 
     real_session_test.py --binary B --tools T --out O --desktop gnome|plasma|mate|cinnamon|xfce

@@ -1,22 +1,17 @@
-"""Auto shutdown: a one-minute countdown with auto shutdown on asks the desktop's session
-manager to power off (a stand-in of Xfce's on the session bus; the others run for real in
-real_session_test.py), or, where none is there, logind (a fake one on a private system bus),
-which must then hear nothing else from the program. "yes": the program ends. "error"
-(Xfce's): it cancels; "blocked" (logind): another program's inhibitor lock blocks the
-shutdown, so the warning came at Start. Either way the failure box, then the Time Up notice,
-and the program lives on. "slow" (logind): the clock goes on while the answer is awaited,
-then the program ends.
+"""Auto shutdown where no desktop session manager runs (the desktops' own run for real in
+real_session_test.py): a one-minute countdown with auto shutdown on asks logind (a fake one on
+a private system bus), which must then hear nothing else from the program. "yes": the program
+ends. "blocked": another program's inhibitor lock blocks the shutdown, so the warning came at
+Start; then the failure box, then the Time Up notice, and the program lives on. "slow": the
+clock goes on while the answer is awaited, then the program ends.
 
-    shutdown_test.py --binary B --tools T --out O --answer yes|error|blocked|slow
-                     [--desktop none|xfce]"""
+    shutdown_test.py --binary B --tools T --out O --answer yes|blocked|slow"""
 
 import argparse
-import contextlib
 import tempfile
 
 import e2e
 from fake_logind import FakeLogind
-from fake_session_manager import FakeSessionManager
 
 MAIN = "KAVELTO Time Reminder"
 MAIN_CLIENT_HEIGHT = 425  # pixels; the menu bar sits above
@@ -29,8 +24,7 @@ def arguments():
     parser = argparse.ArgumentParser()
     for option in ("--binary", "--tools", "--out"):
         parser.add_argument(option, required=True)
-    parser.add_argument("--answer", choices=("yes", "error", "blocked", "slow"), required=True)
-    parser.add_argument("--desktop", choices=("none", "xfce"), default="none")
+    parser.add_argument("--answer", choices=("yes", "blocked", "slow"), required=True)
     return parser.parse_args()
 
 
@@ -83,24 +77,17 @@ def failure_then_reminder(s, asked, timeout=80):
 
 
 def test(args):
-    logind_only = args.desktop == "none"
-    refused = args.answer in ("error", "blocked")
+    refused = args.answer == "blocked"
     with tempfile.TemporaryDirectory(prefix="reminder-logind-") as folder, \
-            FakeLogind(folder, args.answer, "inhibitor-blocked" if logind_only and refused
-                       else "yes") as logind, \
-            (contextlib.nullcontext() if logind_only
-             else FakeSessionManager(folder, args.desktop, args.answer)) as manager, \
+            FakeLogind(folder, args.answer, "inhibitor-blocked" if refused else "yes") as logind, \
             e2e.Session(args.binary, args.tools, args.out,
                         env={"DBUS_SYSTEM_BUS_ADDRESS": logind.address}) as s:
         main = s.wait_window(MAIN)
-        start_countdown(s, main, warned=refused and logind_only)
-        # Xfce's session manager answers the permission itself.
-        e2e.check(logind.calls() == ([] if manager else ["CanPowerOff"]),
-                  f"logind was asked: {logind.calls()}")
+        start_countdown(s, main, warned=refused)
+        e2e.check(logind.calls() == ["CanPowerOff"], f"logind was asked: {logind.calls()}")
 
         def asked():
-            return ("PowerOff false" in logind.calls() if logind_only
-                    else "Shutdown true" in manager.calls())
+            return "PowerOff false" in logind.calls()
 
         if args.answer == "yes":
             status = s.wait_exit(timeout=80)
@@ -116,11 +103,7 @@ def test(args):
             status = s.wait_exit(timeout=15)
             e2e.check(status == 0, f"the program ended with status {status}")
 
-        powered_off = logind.calls().count("PowerOff false")
-        e2e.check(powered_off == (1 if logind_only else 0), f"logind was asked: {logind.calls()}")
-        if manager:
-            e2e.check(manager.calls() == ["CanShutdown", "Shutdown true"],
-                      f"the session manager got {manager.calls()}")
+        e2e.check(logind.calls().count("PowerOff false") == 1, f"logind was asked: {logind.calls()}")
         e2e.check(s.commands() == [], f"commands started: {s.commands()}")
 
 

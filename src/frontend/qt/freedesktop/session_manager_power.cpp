@@ -7,8 +7,6 @@ namespace reminder {
 
 namespace {
 
-constexpr int kShuttingDownPollMs = 1000;
-
 PowerOffVerdict cancelledBy(const SessionManager& manager) {
   return {false, std::string(manager.name) + " cancelled the shutdown"};
 }
@@ -85,8 +83,15 @@ void SessionManagerPower::listen(std::size_t index) {
           manager.cancelled, QString::fromLatin1(manager.cancelled.path),
           [this, cancelled] { decideLater(cancelled); });
       break;
+    case SessionEndNotice::HelperLeaves:
+      // Had the session ended, this program would have gone with it before the helper.
+      asking_->helperGone = std::make_unique<QDBusServiceWatcher>(
+          QString::fromLatin1(manager.shutdown.service), QDBusConnection::sessionBus(),
+          QDBusServiceWatcher::WatchForUnregistration);
+      QObject::connect(asking_->helperGone.get(), &QDBusServiceWatcher::serviceUnregistered,
+                       &asking_->replies, [this, &manager] { askShuttingDown(manager); });
+      break;
     case SessionEndNotice::ShutdownsAnswer:
-    case SessionEndNotice::ShuttingDownEnds:
       break;
   }
   requestShutdown(index);
@@ -100,13 +105,13 @@ void SessionManagerPower::requestShutdown(std::size_t index) {
   const bool answerIsTheVerdict = manager.notice == SessionEndNotice::ShutdownsAnswer;
   const int boundMs = answerIsTheVerdict ? kUntilTheSessionEnds : kProcessAnswerBoundMs;
   const auto decide = [this](const PowerOffVerdict& verdict) { decideLater(verdict); };
-  const auto agreed = [this, answerIsTheVerdict, &manager, decide] {
+  const auto agreed = [answerIsTheVerdict, decide] {
     if (answerIsTheVerdict) decide({true, {}});
-    if (manager.notice == SessionEndNotice::ShuttingDownEnds) pollShuttingDown(manager);
   };
   const auto notHere = [this, index] {
     asking_->client.reset();
     asking_->cancelHook.reset();
+    asking_->helperGone.reset();
     ask(index + 1);
   };
   whenAnswered<>(
@@ -117,28 +122,17 @@ void SessionManagerPower::requestShutdown(std::size_t index) {
       boundMs);
 }
 
-void SessionManagerPower::pollShuttingDown(const SessionManager& manager) {
-  // It says it is shutting down while it asks the programs; back to no, the shutdown is off.
-  const auto ask = [this, &manager] {
-    whenAnswered<bool>(QDBusConnection::sessionBus(), manager.cancelled.methodCall(),
-                       &asking_->replies, [this, &manager](const QDBusPendingReply<bool>& reply) {
-                         if (reply.isError()) return;
-                         if (reply.value()) {
-                           asking_->shuttingDownSeen = true;
-                         } else if (asking_->shuttingDownSeen) {
-                           decideLater(cancelledBy(manager));
-                         }
-                       });
-  };
-  QObject::connect(&asking_->poll, &QTimer::timeout, &asking_->replies, ask);
-  ask();
-  asking_->poll.start(kShuttingDownPollMs);
+void SessionManagerPower::askShuttingDown(const SessionManager& manager) {
+  whenAnswered<bool>(QDBusConnection::sessionBus(), manager.cancelled.methodCall(),
+                     &asking_->replies, [this, &manager](const QDBusPendingReply<bool>& reply) {
+                       // No answer: the session manager went with the session.
+                       if (!reply.isError() && !reply.value()) decideLater(cancelledBy(manager));
+                     });
 }
 
 void SessionManagerPower::decideLater(const PowerOffVerdict& verdict) {
   if (asking_ == nullptr || asking_->decided) return;
   asking_->decided = true;
-  asking_->poll.stop();
   QMetaObject::invokeMethod(
       &decisions_,
       [this, verdict] {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QDBusServiceWatcher>
 #include <QObject>
-#include <QTimer>
 #include <memory>
 
 #include "frontend/qt/freedesktop/dbus_signal_hook.h"
@@ -34,15 +34,15 @@ class SessionManagerPower final : public Power {
     QObject replies;  // the context of the awaited replies: they go with the request
     std::unique_ptr<DBusSignalHook> cancelHook;
     std::unique_ptr<GnomeSessionClient> client;
-    QTimer poll;
-    bool shuttingDownSeen = false;
+    std::unique_ptr<QDBusServiceWatcher> helperGone;
     bool decided = false;
   };
 
   void ask(std::size_t index);     // kSessionManagers[index], or logind past the last
   void listen(std::size_t index);  // for the session manager's word on the session's end
   void requestShutdown(std::size_t index);
-  void pollShuttingDown(const SessionManager& manager);
+  // Its shutdown's helper has left the bus: cancelled, unless it still shuts down.
+  void askShuttingDown(const SessionManager& manager);
   // From the event loop, so that no hook goes from inside its own call.
   void decideLater(const PowerOffVerdict& verdict);
 

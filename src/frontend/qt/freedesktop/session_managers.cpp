@@ -48,7 +48,7 @@ const std::array<SessionManager, 4> kSessionManagers{{
      {"org.kde.Shutdown", "/Shutdown", "org.kde.Shutdown", "logoutAndShutdown"},
      false,
      {},
-     SessionEndNotice::ShuttingDownEnds,
+     SessionEndNotice::HelperLeaves,
      {kKsmServer, "/KSMServer", "org.kde.KSMServerInterface", "isShuttingDown"}},
     {"Xfce's session manager",
      kXfce,

@@ -22,7 +22,9 @@ enum class SessionEndNotice : std::uint8_t {
   ToRegisteredClient,  // EndSession, or CancelEndSession, to each client registered with it
   ShutdownsAnswer,     // its answer to `shutdown` comes when the session ends, an error if not
   Signal,              // `cancelled` is a signal of the session manager's own
-  ShuttingDownEnds,    // `cancelled` is a method saying whether it is shutting down
+  // `shutdown`'s helper, which the bus starts, leaves the bus when it is done: at once when
+  // the end is cancelled; `cancelled` is a method saying whether it is still shutting down
+  HelperLeaves,
 };
 
 // A desktop's session manager, asked as that desktop's own Power Off asks it: every program
