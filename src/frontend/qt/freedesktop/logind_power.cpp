@@ -1,8 +1,7 @@
 #include "frontend/qt/freedesktop/logind_power.h"
 
-#include <map>
-
 #include "frontend/qt/freedesktop/dbus_answer.h"
+#include "frontend/qt/freedesktop/permission_answers.h"
 #include "frontend/qt/freedesktop/when_answered.h"
 
 namespace reminder {
@@ -14,18 +13,6 @@ QDBusMessage managerCall(const char* method) {
       QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
       QStringLiteral("org.freedesktop.login1.Manager"), QString::fromLatin1(method));
 }
-
-// CanPowerOff's answers. While another program holds a lock that blocks shutdown (a package
-// update, say), recent releases say so; PowerOff is then refused like a "no".
-const std::map<QString, PowerOffPermission> kPermissions{
-    {QStringLiteral("yes"), PowerOffPermission::Allowed},
-    {QStringLiteral("challenge"), PowerOffPermission::NeedsAuthentication},
-    {QStringLiteral("no"), PowerOffPermission::Refused},
-    {QStringLiteral("na"), PowerOffPermission::NotAvailable},
-    {QStringLiteral("inhibited"), PowerOffPermission::Refused},
-    {QStringLiteral("inhibitor-blocked"), PowerOffPermission::Refused},
-    {QStringLiteral("challenge-inhibitor-blocked"), PowerOffPermission::NeedsAuthentication},
-};
 
 }  // namespace
 
@@ -66,8 +53,7 @@ PowerOffPermission LogindPower::powerOffPermission() {
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
     return PowerOffPermission::Unknown;
   }
-  const auto known = kPermissions.find(reply.arguments().front().toString());
-  return known == kPermissions.end() ? PowerOffPermission::Unknown : known->second;
+  return fromCanPowerOff(reply.arguments().front().toString());
 }
 
 }  // namespace reminder

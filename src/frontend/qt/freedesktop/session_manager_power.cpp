@@ -1,6 +1,7 @@
 #include "frontend/qt/freedesktop/session_manager_power.h"
 
 #include "frontend/qt/freedesktop/dbus_answer.h"
+#include "frontend/qt/freedesktop/permission_answers.h"
 #include "frontend/qt/freedesktop/when_answered.h"
 
 namespace reminder {
@@ -17,21 +18,6 @@ QDBusMessage nameHasOwner(const char* name) {
       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
   call << QString::fromLatin1(name);
   return call;
-}
-
-// CanShutdown's answer, a boolean or (GNOME's since 50) a number; none where it is neither.
-std::optional<bool> canShutdown(const QDBusMessage& reply) {
-  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
-  const QVariant answer = reply.arguments().front();
-  switch (answer.metaType().id()) {
-    case QMetaType::Bool:
-      return answer.toBool();
-    case QMetaType::UInt:
-    case QMetaType::Int:
-      return answer.toUInt() != 0;
-    default:
-      return {};
-  }
 }
 
 }  // namespace
@@ -146,9 +132,10 @@ PowerOffPermission SessionManagerPower::powerOffPermission() {
   const QDBusConnection bus = QDBusConnection::sessionBus();
   for (const SessionManager& manager : kSessionManagers) {
     if (!bus.isConnected() || manager.canShutdown.service == nullptr) continue;
-    const std::optional<bool> can =
-        canShutdown(bus.call(manager.canShutdown.methodCall(), QDBus::Block, kPermissionTimeoutMs));
-    if (can) return *can ? PowerOffPermission::Allowed : PowerOffPermission::Refused;
+    const QDBusMessage reply =
+        bus.call(manager.canShutdown.methodCall(), QDBus::Block, kPermissionTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) continue;
+    if (const auto permission = fromCanShutdown(reply.arguments().front())) return *permission;
   }
   return logind_.powerOffPermission();
 }
