@@ -38,7 +38,7 @@ def test(args):
             FakeLogind(folder, "yes") as logind, \
             DESKTOPS[args.desktop](logind, args.binary, args.tools, args.out,
                                    answer=args.answer) as s:
-        start_countdown(s, s.wait_window(MAIN), warned=False)
+        start_countdown(s, s.wait_window(MAIN, timeout=60), warned=False)
         if args.answer == "cancel":
             failure_then_reminder(s, lambda: logind.calls(), timeout=80)
             e2e.check("PowerOff true" not in logind.calls(), f"logind: {logind.calls()}")
