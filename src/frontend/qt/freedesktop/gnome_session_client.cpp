@@ -47,20 +47,18 @@ void GnomeSessionClient::listen(const QString& path) {
         SessionBusMember{kGnomeSessionManager, nullptr, kGnomeClientInterface, signal}, path_,
         std::move(onSignal)));
   };
-  hook("QueryEndSession", [this] { agree({}); });
-  hook("EndSession", [this] { agree(events_.sessionEnds); });
+  hook("QueryEndSession", [this] { agree(); });
+  // Not yet the end: a loaded MATE has been seen to send EndSession and then cancel. Stop is.
+  hook("EndSession", [this] { agree(); });
   hook("Stop", [this] { events_.sessionEnds(); });
   hook("CancelEndSession", [this] { events_.cancelled(); });
 }
 
-void GnomeSessionClient::agree(const std::function<void()>& then) {
+void GnomeSessionClient::agree() {
   const QByteArray path = path_.toLatin1();
   QDBusMessage response = call(path.constData(), kGnomeClientInterface, "EndSessionResponse");
   response << true << QString();
-  whenAnswered<>(QDBusConnection::sessionBus(), response, &replies_,
-                 [then](const QDBusPendingReply<>&) {
-                   if (then) then();
-                 });
+  QDBusConnection::sessionBus().asyncCall(response);
 }
 
 }  // namespace reminder

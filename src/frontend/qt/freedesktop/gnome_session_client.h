@@ -30,8 +30,8 @@ class GnomeSessionClient {
 
  private:
   void listen(const QString& path);
-  // Tells the manager that the program agrees, then calls `then`.
-  void agree(const std::function<void()>& then);
+  // Tells the manager that the program agrees.
+  void agree();
 
   Events events_;
   QString path_;
