@@ -1,7 +1,7 @@
 """A recording stand-in for the desktop's notification service: owns
 org.freedesktop.Notifications on the session bus and writes each call, one JSON object a
 line, to the file given as its argument; "ready" is the first line, once the name is owned.
-Each hint is recorded with its D-Bus type, and one whose type the specification fixes counts
+Each hint is recorded with its D-Bus type, and one whose type the notification interface fixes counts
 only in that type (urgency only as a byte), as a real server reads it.
 
     python3 notification_service.py calls.jsonl
@@ -23,7 +23,7 @@ BASIC_TYPES = [(dbus.Byte, "y"), (dbus.Boolean, "b"), (dbus.Int16, "n"), (dbus.U
                (dbus.Int32, "i"), (dbus.UInt32, "u"), (dbus.Int64, "x"), (dbus.UInt64, "t"),
                (dbus.Double, "d"), (dbus.ObjectPath, "o"), (dbus.Signature, "g"),
                (dbus.String, "s")]
-# The hints whose type the notification specification fixes: a server looks them up with
+# The hints whose type the notification interface fixes: a server looks them up with
 # that type and ignores them in any other.
 HINT_TYPES = {"urgency": "y", "category": "s", "desktop-entry": "s", "transient": "b",
               "resident": "b", "suppress-sound": "b", "sound-file": "s", "sound-name": "s",
