@@ -28,8 +28,13 @@ int main(int argc, char* argv[]) {
                      QEventLoop holding;
                      QTimer::singleShot(holdMs, &holding, &QEventLoop::quit);
                      holding.exec();
-                     if (cancel) session.cancel();
-                     session.release();
+                     // Releasing after a cancel would tell the session manager "done, go on"
+                     // first, and it may end the session before the cancel arrives.
+                     if (cancel) {
+                       session.cancel();
+                     } else {
+                       session.release();
+                     }
                    });
   return QGuiApplication::exec();
 }
