@@ -122,8 +122,7 @@ class DesktopSession(e2e.Session):
                                         env={**os.environ, "DISPLAY": self.display,
                                              "HOME": str(self.home)},
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.wait(lambda: self.root_windows("_NET_SUPPORTING_WM_CHECK"),
-                  f"{self.window_manager} managing the display", while_running=False)
+        self.wait_window_manager(f"{self.window_manager} managing the display")
 
     def _start_display(self):
         self._start_window_manager()

@@ -57,8 +57,10 @@ def bus(method, *args):
 
 class DesktopSession(e2e.Session):
     """e2e.Session with a desktop's session on its display; `answer` is what the desktop's
-    side does when asked to end: "yes", "cancel" or "slow" (the user takes their time)."""
+    side does when asked to end: "yes", "cancel" or "slow" (the user takes their time).
+    The program starts once the session's window manager, if it has one, shows windows."""
     name = None
+    window_manager = True
 
     def __init__(self, logind, *args, answer="yes", **kwargs):
         super().__init__(*args, env={"DBUS_SYSTEM_BUS_ADDRESS": logind.address}, **kwargs)
@@ -80,6 +82,8 @@ class DesktopSession(e2e.Session):
                         *(f"{k}={v}" for k, v in self.session_env.items())],
                        check=True, timeout=10)
         self.start_session()
+        if self.window_manager:
+            self.wait_window_manager(f"{self.name}'s window manager showing windows")
 
     def start_session(self):
         raise NotImplementedError
@@ -201,8 +205,9 @@ class Plasma(DesktopSession):
 
 class Xfce(DesktopSession):
     """xfce4-session with a session of one client, which tells its address, and a program of
-    the session (join)."""
+    the session (join); no window manager."""
     name = "xfce"
+    window_manager = False
 
     def start_session(self):
         address = self.home / "session-manager"

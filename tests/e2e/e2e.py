@@ -33,6 +33,7 @@ except ImportError:  # another interpreter, driving without the accessibility bu
     pyatspi = None
 
 APP = "KAVELTO Time Reminder"
+PROBE = "window manager probe"  # wait_window_manager's window
 WINDOW_ROLES = ("frame", "dialog", "alert", "window")
 STATES = ("enabled", "visible", "showing", "focused", "checked", "editable", "focusable",
           "selected")
@@ -211,6 +212,24 @@ class Session:
     def wait_window(self, title, timeout=20.0):
         """The X window of that title, once it is mapped."""
         return self.wait(lambda: self.find_windows(title), f"window '{title}'", timeout)[0]
+
+    def wait_window_manager(self, what, timeout=60.0):
+        """Until the display's window manager shows a new window: a probe it must map.
+        Announcing itself is not enough: openbox drops a window mapped while it is still
+        starting, and that window never shows. A lost probe is tried again."""
+        deadline = time.monotonic() + timeout
+        while True:
+            probe = subprocess.Popen(["xev", "-name", PROBE, "-event", "structure"],
+                                     env={**os.environ, "DISPLAY": self.display},
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                self.wait(lambda: self.find_windows(PROBE), what, timeout=5, while_running=False)
+                return
+            except Failure:
+                if time.monotonic() > deadline:
+                    raise
+            finally:
+                end(probe)
 
     def wait_gone(self, title, timeout=10.0):
         self.wait(lambda: not self.find_windows(title), f"window '{title}' gone", timeout)
