@@ -48,7 +48,7 @@ void GnomeSessionClient::listen(const QString& path) {
         std::move(onSignal)));
   };
   hook("QueryEndSession", [this] { agree(); });
-  // Not yet the end: a loaded MATE has been seen to send EndSession and then cancel. Stop is.
+  // Not yet the end, which is Stop: mate-session still takes a program's late cancel.
   hook("EndSession", [this] { agree(); });
   hook("Stop", [this] { events_.sessionEnds(); });
   hook("CancelEndSession", [this] { events_.cancelled(); });

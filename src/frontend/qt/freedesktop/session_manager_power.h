@@ -11,11 +11,12 @@
 namespace reminder {
 
 // Powers off through the running desktop's session manager on the session bus, as the
-// desktop's own Power Off does: GNOME's, KDE Plasma's or Xfce's, the first that runs, so every
-// program with unsaved work is asked first. Only where none runs does LogindPower power off.
-// A session manager that agreed ends the program with the session; its yes comes only from
-// GNOME's, which answers when the session ends. A cancel, or a session manager that goes
-// without an answer, is a refusal. While the desktop asks (its dialog, another program's
+// desktop's own Power Off does: MATE's or Cinnamon's, GNOME's, KDE Plasma's or Xfce's, the
+// first that runs, so every program with unsaved work is asked first. Only where none runs
+// does LogindPower power off. A session manager that agreed ends the program with the
+// session; a yes comes only when the session ends (GNOME's answer, MATE's and Cinnamon's
+// Stop to their registered client). A cancel, or a session manager that goes without an
+// answer, is a refusal. While the desktop asks (its dialog, another program's
 // "Save?"), however long, the verdict waits: it never says "failed" of a shutdown that may
 // still come.
 class SessionManagerPower final : public Power {
